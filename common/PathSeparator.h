@@ -1,0 +1,6 @@
+// The directory separator of the platform the program runs on. Paths that the program builds use
+// these constants; remote names on the scale ("d:\boot.bin") belong to the scale and keep theirs.
+#pragma once
+
+constexpr char kPathSeparator = '/';
+constexpr const char* kPathSeparatorString = "/";

@@ -1,0 +1,5 @@
+#include "connection/HttpBlockingSocket.h"
+
+CHttpBlockingSocket::CHttpBlockingSocket() = default;
+
+CHttpBlockingSocket::~CHttpBlockingSocket() = default;

@@ -1,0 +1,3 @@
+#include "connection/ZeltoPage2.h"
+
+CZeltoPage2::CZeltoPage2() : CPropertyPage(131) {}

@@ -1,0 +1,3 @@
+#include "firmware_files/ZeltoPage3.h"
+
+CZeltoPage3::CZeltoPage3() : CPropertyPage(132) {}

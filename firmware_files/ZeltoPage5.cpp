@@ -1,0 +1,3 @@
+#include "firmware_files/ZeltoPage5.h"
+
+CZeltoPage5::CZeltoPage5() : CPropertyPage(134) {}

@@ -1,0 +1,254 @@
+#include "platform/net/FtpClient.h"
+
+#include <cerrno>
+#include <cstring>
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/net/InternetTimeouts.h"
+
+namespace platform::net {
+namespace {
+
+constexpr long kUploadBufferSize = 512 * 1024;
+constexpr long kKeepConnectionSeconds = 24L * 60 * 60;  // a logged-in connection stays usable
+
+void InitCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+CURL* Handle(void* curl) { return static_cast<CURL*>(curl); }
+
+// Every byte that is not unreserved in a URL is escaped, so that the server gets the name exactly
+// as given once libcurl has decoded the path again ("d:\boot.bin" travels as d%3A%5Cboot.bin).
+std::string EscapeName(const std::string& name)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (unsigned char c : name) {
+        const bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                                c == '-' || c == '.' || c == '_' || c == '~';
+        if (unreserved) {
+            escaped += static_cast<char>(c);
+        } else {
+            escaped += '%';
+            escaped += kHex[c >> 4];
+            escaped += kHex[c & 0x0F];
+        }
+    }
+    return escaped;
+}
+
+// A host name or dotted address; anything else could change the meaning of the URL.
+bool IsPlainHost(const std::string& server)
+{
+    if (server.empty())
+        return false;
+    for (unsigned char c : server)
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.'))
+            return false;
+    return true;
+}
+
+DWORD ToInternetError(CURLcode code)
+{
+    switch (code) {
+    case CURLE_COULDNT_CONNECT: return ERROR_INTERNET_CANNOT_CONNECT;
+    case CURLE_COULDNT_RESOLVE_HOST: return ERROR_INTERNET_NAME_NOT_RESOLVED;
+    case CURLE_OPERATION_TIMEDOUT: return ERROR_INTERNET_TIMEOUT;
+    case CURLE_LOGIN_DENIED: return ERROR_INTERNET_INCORRECT_PASSWORD;
+    case CURLE_URL_MALFORMAT: return ERROR_INTERNET_INVALID_URL;
+    case CURLE_OUT_OF_MEMORY: return ERROR_NOT_ENOUGH_MEMORY;
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING: return ERROR_INTERNET_CONNECTION_ABORTED;
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_FTP_WEIRD_PASS_REPLY:
+    case CURLE_FTP_WEIRD_PASV_REPLY:
+    case CURLE_FTP_WEIRD_227_FORMAT:
+    case CURLE_FTP_COULDNT_SET_TYPE:
+    case CURLE_FTP_PORT_FAILED:
+    case CURLE_FTP_ACCEPT_FAILED:
+    case CURLE_FTP_ACCEPT_TIMEOUT:
+    case CURLE_UPLOAD_FAILED:
+    case CURLE_QUOTE_ERROR: return ERROR_INTERNET_EXTENDED_ERROR;
+    default: return ERROR_INTERNET_INTERNAL_ERROR;
+    }
+}
+
+// The failure told from libcurl's result, the server's last reply code and the system's error.
+// libcurl's own error buffer is not used: after an active-mode transfer libcurl 7.88 leaves a stale
+// "inet_ntop() failed" text there that hides the real cause.
+std::string DescribeFailure(CURL* curl, CURLcode code, const std::string& server, INTERNET_PORT port)
+{
+    long reply = 0;
+    long osError = 0;
+    curl_off_t connectMicroseconds = 0;
+    curl_off_t totalMicroseconds = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
+    curl_easy_getinfo(curl, CURLINFO_OS_ERRNO, &osError);
+    curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connectMicroseconds);
+    curl_easy_getinfo(curl, CURLINFO_TOTAL_TIME_T, &totalMicroseconds);
+
+    std::string text;
+    if (code == CURLE_COULDNT_CONNECT || (code == CURLE_OPERATION_TIMEDOUT && connectMicroseconds == 0)) {
+        text = "Failed to connect to " + server + " port " + std::to_string(port) + " after " +
+               std::to_string(totalMicroseconds / 1000) + " ms: " + curl_easy_strerror(code);
+    } else {
+        text = curl_easy_strerror(code);
+        if (reply >= 100)
+            text += ": " + std::to_string(reply);
+    }
+    if (osError != 0) {
+        char buffer[128];
+        text += std::string(" (") + strerror_r(static_cast<int>(osError), buffer, sizeof buffer) + ")";
+    }
+    return text;
+}
+
+// Reads the local file for libcurl in large blocks straight into its upload buffer.
+size_t ReadLocalFile(char* buffer, size_t size, size_t count, void* userdata)
+{
+    const int fd = *static_cast<int*>(userdata);
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, size * count);
+        if (n >= 0)
+            return static_cast<size_t>(n);
+        if (errno != EINTR)
+            return CURL_READFUNC_ABORT;
+    }
+}
+
+class LocalFile {
+public:
+    explicit LocalFile(const std::string& path) : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~LocalFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    LocalFile(const LocalFile&) = delete;
+    LocalFile& operator=(const LocalFile&) = delete;
+
+    // The size of a readable regular file, or -1.
+    curl_off_t Size() const
+    {
+        struct stat status {};
+        if (m_fd < 0 || ::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode))
+            return -1;
+        return static_cast<curl_off_t>(status.st_size);
+    }
+    int* Descriptor() { return &m_fd; }
+
+private:
+    int m_fd;
+};
+
+}  // namespace
+
+FtpClient::FtpClient() : m_curl(nullptr), m_port(0)
+{
+    InitCurlOnce();
+}
+
+FtpClient::~FtpClient()
+{
+    Close();
+}
+
+bool FtpClient::Login(const std::string& server, INTERNET_PORT port, const std::string& user,
+                      const std::string& password, bool passive, DWORD* error, std::string* text)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!IsPlainHost(server)) {
+        *error = ERROR_INTERNET_INVALID_URL;
+        *text = "Not a server name: \"" + server.substr(0, 120) + "\"";
+        return false;
+    }
+    m_curl = curl_easy_init();
+    if (m_curl == nullptr) {
+        *error = ERROR_NOT_ENOUGH_MEMORY;
+        *text = curl_easy_strerror(CURLE_OUT_OF_MEMORY);
+        return false;
+    }
+    m_server = server;
+    m_port = port;
+    CURL* curl = Handle(m_curl);
+    const FtpTimeouts timeouts = CurrentFtpTimeouts();
+
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
+    curl_easy_setopt(curl, CURLOPT_PROXY, "");  // no proxy from the environment: the program reads none
+    curl_easy_setopt(curl, CURLOPT_USERNAME, user.c_str());
+    curl_easy_setopt(curl, CURLOPT_PASSWORD, password.c_str());
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
+    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeouts.serverResponseSeconds);
+    curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, timeouts.acceptMs);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallSeconds);
+    curl_easy_setopt(curl, CURLOPT_MAXAGE_CONN, kKeepConnectionSeconds);
+    curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
+    if (passive) {
+        curl_easy_setopt(curl, CURLOPT_FTP_USE_EPSV, 0L);  // PASV, which small servers know
+    } else {
+        // Active mode: the scale opens the data connection back to this machine's address of the
+        // control connection. PORT, not EPRT, which small embedded servers do not know.
+        curl_easy_setopt(curl, CURLOPT_FTPPORT, "-");
+        curl_easy_setopt(curl, CURLOPT_FTP_USE_EPRT, 0L);
+    }
+
+    // Logging in is a step of its own: the directory URL with no body sends USER, PASS and PWD and
+    // keeps the connection for the stores that follow.
+    const std::string url = "ftp://" + server + ":" + std::to_string(port) + "/";
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    const CURLcode code = curl_easy_perform(curl);
+    if (code != CURLE_OK) {
+        *error = ToInternetError(code);
+        *text = DescribeFailure(curl, code, server, port);
+        curl_easy_cleanup(curl);
+        m_curl = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool FtpClient::Store(const std::string& localPath, const std::string& remoteName, DWORD transferType)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_curl == nullptr)
+        return false;
+    LocalFile file(localPath);
+    const curl_off_t size = file.Size();
+    if (size < 0)
+        return false;
+
+    CURL* curl = Handle(m_curl);
+    const std::string url = "ftp://" + m_server + ":" + std::to_string(m_port) + "/" + EscapeName(remoteName);
+    curl_easy_setopt(curl, CURLOPT_NOBODY, 0L);
+    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, transferType == FTP_TRANSFER_TYPE_ASCII ? 1L : 0L);
+    curl_easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
+    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadLocalFile);
+    curl_easy_setopt(curl, CURLOPT_READDATA, file.Descriptor());
+    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, size);
+    const CURLcode code = curl_easy_perform(curl);
+    curl_easy_setopt(curl, CURLOPT_READDATA, nullptr);
+    return code == CURLE_OK;
+}
+
+void FtpClient::Close()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_curl != nullptr) {
+        curl_easy_cleanup(Handle(m_curl));
+        m_curl = nullptr;
+    }
+}
+
+}  // namespace platform::net

@@ -1,0 +1,32 @@
+// An FTP connection that is open and logged in, made by CInternetSession::GetFtpConnection.
+#pragma once
+
+#include <memory>
+
+#include "platform/net/InternetDefs.h"
+#include "platform/sys/WinTypes.h"
+
+namespace platform::net {
+class FtpClient;
+}
+
+class CFtpConnection {
+public:
+    CFtpConnection(std::unique_ptr<platform::net::FtpClient> client, DWORD_PTR dwContext);
+    // Closes the connection if Close has not.
+    virtual ~CFtpConnection();
+    CFtpConnection(const CFtpConnection&) = delete;
+    CFtpConnection& operator=(const CFtpConnection&) = delete;
+
+    // Stores the whole local file under the remote name as given. Nonzero once the server has
+    // confirmed the store; FALSE when the local file cannot be read, the transfer breaks off or stalls,
+    // or the server refuses. One transfer at a time.
+    BOOL PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD dwFlags = FTP_TRANSFER_TYPE_BINARY,
+                 DWORD_PTR dwContext = 1);
+
+    virtual void Close();
+
+private:
+    std::unique_ptr<platform::net::FtpClient> m_pClient;
+    DWORD_PTR m_dwContext;
+};

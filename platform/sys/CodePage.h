@@ -1,0 +1,22 @@
+// The system code page: which bytes start a two-byte character. Strings are 8-bit text in this
+// code page, and every walk over a path steps whole characters, so that a trail byte equal to a
+// separator is never taken for one.
+#pragma once
+
+#include "platform/sys/WinTypes.h"
+
+// 0 means "take it from the locale's character set" (the default). Code pages understood:
+// 932 (Shift-JIS), 936 (GBK), 949 (Korean), 950 (Big5), 65001 (UTF-8); anything else is single-byte.
+UINT GetACP();
+
+// TRUE when the byte is the first byte of a two-byte character in the current code page.
+BOOL IsDBCSLeadByte(BYTE b);
+
+// The start of the character after the one at p; p itself at the terminator. A lead byte followed
+// by the terminator counts as one byte.
+const char* CharNextA(const char* p);
+
+namespace platform::seams {
+// Tests only: force a code page (0 restores the locale's).
+void SetCodePage(UINT codePage);
+}

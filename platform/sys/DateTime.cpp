@@ -1,0 +1,40 @@
+#include "platform/sys/DateTime.h"
+
+#include <cmath>
+#include <ctime>
+#include <locale.h>
+
+namespace {
+constexpr double kUnixEpochInDays = 25569.0;  // 1 January 1970 counted from 30 December 1899
+
+// The user's time locale, made once: date and time text follow LC_TIME / LC_ALL / LANG.
+locale_t UserTimeLocale()
+{
+    static const locale_t locale = [] {
+        locale_t made = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+        return made != static_cast<locale_t>(nullptr) ? made : newlocale(LC_TIME_MASK, "C", static_cast<locale_t>(nullptr));
+    }();
+    return locale;
+}
+}  // namespace
+
+COleDateTime COleDateTime::GetCurrentTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    COleDateTime result;
+    result.m_dt = static_cast<double>(now + local.tm_gmtoff) / 86400.0 + kUnixEpochInDays;
+    return result;
+}
+
+CString COleDateTime::Format(DWORD, DWORD) const
+{
+    // Back to a wall-clock reading: the value holds local time, so it is broken down as UTC.
+    const auto seconds = static_cast<std::time_t>(std::llround((m_dt - kUnixEpochInDays) * 86400.0));
+    std::tm parts {};
+    gmtime_r(&seconds, &parts);
+    char text[128];
+    const std::size_t length = strftime_l(text, sizeof(text), "%x %X", &parts, UserTimeLocale());
+    return CString(text, length);
+}

@@ -1,0 +1,54 @@
+// Fonts and the 60-byte ANSI LOGFONT view of them.
+#pragma once
+
+#include "platform/sys/WinTypes.h"
+
+constexpr int LF_FACESIZE = 32;
+
+struct LOGFONT {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    char lfFaceName[LF_FACESIZE];
+};
+static_assert(sizeof(LOGFONT) == 60, "LOGFONT is the 60-byte ANSI form");
+
+struct HFONT__;
+using HFONT = HFONT__*;
+
+HFONT CreateFontIndirect(const LOGFONT* lplf);
+// Copies the font's LOGFONT into lpvObject; returns the bytes copied, 0 for an unknown handle.
+int GetObject(HFONT hFont, int cbBuffer, void* lpvObject);
+BOOL DeleteObject(HFONT hFont);
+
+class CFont {
+public:
+    CFont() = default;
+    ~CFont();  // deletes the attached font
+    CFont(const CFont&) = delete;
+    CFont& operator=(const CFont&) = delete;
+
+    BOOL Attach(HFONT hFont);
+    HFONT Detach();
+    BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
+    int GetLogFont(LOGFONT* pLogFont) const;
+    BOOL DeleteObject();
+    operator HFONT() const { return m_hObject; }
+
+    HFONT m_hObject = nullptr;
+};
+
+namespace platform::seams {
+// Tests only: how many fonts CreateFontIndirect has made and not yet deleted.
+int LiveFontCount();
+}

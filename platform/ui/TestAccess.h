@@ -1,0 +1,21 @@
+// Tests only: the Qt widgets behind the platform's window objects, so that a test can press the real
+// buttons, type into the real fields and look at what the operator would see.
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "platform/ui/PropertySheet.h"
+
+namespace platform::seams {
+enum class WizardButton { Back, Next, Finish, Cancel };
+
+QWidget* WidgetOf(const CWnd* pWnd);
+QWidget* SheetWindow(const CPropertySheet& sheet);
+QPushButton* WizardButtonOf(const CPropertySheet& sheet, WizardButton button);
+// The result that ended the sheet (ID_WIZFINISH or IDCANCEL), or 0 while it runs.
+int SheetEndResult(const CPropertySheet& sheet);
+// One field (0 to 3) of an IP address control.
+QLineEdit* IpAddressField(const CWnd* pControl, int index);
+}  // namespace platform::seams

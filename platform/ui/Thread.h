@@ -1,0 +1,23 @@
+// Worker threads. The thread object deletes itself when the thread function returns; callers keep
+// no handle and never wait for it.
+#pragma once
+
+#include "platform/sys/WinTypes.h"
+
+using AFX_THREADPROC = UINT (*)(LPVOID);
+
+class CWinThread {
+public:
+    virtual ~CWinThread() = default;
+};
+
+// nullptr when the thread cannot be started.
+CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority = 0,
+                           UINT nStackSize = 0, DWORD dwCreateFlags = 0, void* lpSecurityAttrs = nullptr);
+
+namespace platform::seams {
+// Tests only: the next AfxBeginThread fails as when the system has no thread to give.
+void FailNextThreadStart();
+// Tests only: worker threads started and not yet returned.
+int RunningWorkerThreads();
+}  // namespace platform::seams

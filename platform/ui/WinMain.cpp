@@ -1,0 +1,20 @@
+// The program's entry point: the Qt application, then the one application object's InitInstance.
+// The program reads no command line: Qt is given the program's name alone.
+#include <QApplication>
+
+#include "platform/ui/WinApp.h"
+#include "platform/ui/WindowImpl.h"
+
+int main(int, char* argv[])
+{
+    int argc = 1;
+    char* args[] = {argv[0], nullptr};
+    QApplication application(argc, args);
+    application.setWindowIcon(ProgramIcon());
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr)
+        return 1;
+    if (app->InitInstance())
+        application.exec();
+    return app->ExitInstance();
+}

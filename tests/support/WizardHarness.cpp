@@ -1,0 +1,152 @@
+#include "tests/support/WizardHarness.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/sys/CodePage.h"
+#include "platform/ui/PropertySheet.h"
+#include "platform/ui/Thread.h"
+#include "platform/ui/WinApp.h"
+#include "resources/ControlIds.h"
+#include "resources/ResourceIds.h"
+
+void ResetSeams()
+{
+    platform::seams::SetMessageBoxHandler(nullptr);
+    platform::seams::SetModalHook(nullptr);
+    platform::seams::SetCodePage(0);
+    std::strcpy(g_szScaleAddress, "192.168.10.1");
+}
+
+WizardHarness::WizardHarness(const std::string& programName)
+{
+    m_dir = m_tempDir.path().toStdString();
+    platform::seams::SetProgramPath((m_dir + "/" + programName).c_str());
+    std::strcpy(g_szScaleAddress, "192.168.10.1");
+    platform::seams::SetMessageBoxHandler([this](const MessageBoxCall& call) {
+        boxes.push_back(call);
+        if (onBox)
+            onBox(call);
+        return IDOK;
+    });
+    m_sheet = std::make_unique<CZeltoSheet>(IDS_CAPTION, nullptr, 0);
+    m_sheet->m_strLogPath = LogPath();
+    m_sheet->ResetLog();
+    m_sheet->m_psh.dwFlags |= PSH_WIZARD;
+    m_sheet->Create();
+    Pump();
+}
+
+WizardHarness::~WizardHarness()
+{
+    // A worker still running holds the page; let it report before the sheet goes.
+    PumpUntil([] { return platform::seams::RunningWorkerThreads() == 0; }, 90000);
+    Pump();
+    m_sheet.reset();
+    ResetSeams();
+}
+
+bool WizardHarness::PumpUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    Pump();
+    return true;
+}
+
+void WizardHarness::Pump()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+void WizardHarness::Press(WizardButton button)
+{
+    Pump();
+    platform::seams::WizardButtonOf(*m_sheet, button)->click();
+    Pump();
+}
+
+bool WizardHarness::Enabled(WizardButton button)
+{
+    Pump();
+    QPushButton* widget = platform::seams::WizardButtonOf(*m_sheet, button);
+    return widget->isEnabled() && !widget->isHidden();
+}
+
+bool WizardHarness::Shown(WizardButton button)
+{
+    Pump();
+    return !platform::seams::WizardButtonOf(*m_sheet, button)->isHidden();
+}
+
+int WizardHarness::EndResult() const
+{
+    return platform::seams::SheetEndResult(*m_sheet);
+}
+
+void WizardHarness::Click(CWnd* pPage, int id)
+{
+    Pump();
+    auto* button = qobject_cast<QAbstractButton*>(platform::seams::WidgetOf(pPage->GetDlgItem(id)));
+    if (button != nullptr)
+        button->click();
+    Pump();
+}
+
+CString WizardHarness::Text(CWnd* pPage, int id)
+{
+    CWnd* control = pPage->GetDlgItem(id);
+    return control != nullptr ? control->GetWindowText() : CString("<no control>");
+}
+
+bool WizardHarness::Visible(CWnd* pPage, int id)
+{
+    Pump();
+    CWnd* control = pPage->GetDlgItem(id);
+    return control != nullptr && control->IsWindowVisible();
+}
+
+void WizardHarness::ChooseMode(int mode)
+{
+    const int radio = mode == MODE_BIOS_APLY ? IDC_MODE_BIOS_APLY
+                      : mode == MODE_APLY_ONLY ? IDC_MODE_APLY_ONLY
+                                               : IDC_MODE_BIOS_FONT_APLY;
+    Click(&m_sheet->m_Intro, radio);
+}
+
+std::string WizardHarness::LogText() const
+{
+    std::ifstream in(LogPath(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> WizardHarness::LogLines() const
+{
+    std::vector<std::string> lines;
+    const std::string text = LogText();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        const std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        const std::size_t separator = line.find(" : ");
+        lines.push_back(separator == std::string::npos ? line : line.substr(separator + 3));
+        if (end == std::string::npos)
+            break;
+        start = end + 2;
+    }
+    return lines;
+}

@@ -1,0 +1,62 @@
+// Builds the real wizard sheet with real widgets in a temporary program directory and drives it as
+// an operator would: presses the sheet's buttons and the pages' controls, answers message boxes,
+// and runs the event loop until posted messages have arrived.
+#pragma once
+
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/TestAccess.h"
+#include "wizard/ZeltoSheet.h"
+
+using platform::seams::MessageBoxCall;
+using platform::seams::WizardButton;
+
+class WizardHarness {
+public:
+    // programName is the program file's name inside the temporary program directory.
+    explicit WizardHarness(const std::string& programName = "TarvelWiz");
+    ~WizardHarness();
+
+    CZeltoSheet& Sheet() { return *m_sheet; }
+    const std::string& ProgramDir() const { return m_dir; }
+    std::string LogPath() const { return m_dir + "/TarvelLog.txt"; }
+
+    // Runs the event loop until the condition holds or the time is up; returns the condition.
+    bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+    // Delivers what has been posted so far.
+    void Pump();
+
+    void Press(WizardButton button);  // the real sheet button, after pending messages have arrived
+    bool Enabled(WizardButton button);
+    bool Shown(WizardButton button);
+    int Active() const { return m_sheet->GetActiveIndex(); }
+    int EndResult() const;
+
+    void Click(CWnd* pPage, int id);  // a push button or radio button on the page
+    CString Text(CWnd* pPage, int id);
+    bool Visible(CWnd* pPage, int id);
+
+    // Walks from the intro page to the given page index along the route of the current mode
+    // (choose the mode first with the intro page's radio buttons).
+    void ChooseMode(int mode);
+
+    // Message boxes answered OK so far; the inspector, when set, runs while each box is open.
+    std::vector<MessageBoxCall> boxes;
+    std::function<void(const MessageBoxCall&)> onBox;
+
+    std::vector<std::string> LogLines() const;  // the log's lines without time stamps
+    std::string LogText() const;
+
+private:
+    QTemporaryDir m_tempDir;
+    std::string m_dir;
+    std::unique_ptr<CZeltoSheet> m_sheet;
+};
+
+// Puts the seams back as a run of the program finds them.
+void ResetSeams();

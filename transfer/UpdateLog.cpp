@@ -1,0 +1,33 @@
+// The update log: one time-stamped line per transfer event, in a text file beside the program.
+// The file is opened and closed for every line, so each line is on disk when the call returns.
+#include "platform/sys/DateTime.h"
+#include "platform/sys/File.h"
+#include "wizard/ZeltoSheet.h"
+
+void CZeltoSheet::ResetLog()
+{
+    CFile file;
+    if (file.Open(m_strLogPath.c_str(), CFile::modeCreate | CFile::shareDenyWrite | CFile::modeWrite))
+        file.Close();
+}
+
+void CZeltoSheet::WriteLog(CString strText)
+{
+    if (!m_bLogEnabled || m_strLogPath.empty())
+        return;
+    CFile file;
+    // Kept, not emptied, when it exists; another writer holding it costs this line, silently.
+    if (!file.Open(m_strLogPath.c_str(),
+                   CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite | CFile::modeWrite))
+        return;
+    // The line goes out in one write, so a failing disk cannot leave half a time stamp before it.
+    const CString line = COleDateTime::GetCurrentTime().Format(0, LANG_USER_DEFAULT) + " : " + strText + "\r\n";
+    try {
+        file.SeekToEnd();
+        file.Write(line.data(), static_cast<UINT>(line.size()));
+    } catch (CFileException* e) {
+        // A full disk costs the line; the transfer goes on.
+        e->Delete();
+    }
+    file.Close();
+}

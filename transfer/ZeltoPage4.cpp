@@ -1,0 +1,3 @@
+#include "transfer/ZeltoPage4.h"
+
+CZeltoPage4::CZeltoPage4() : CPropertyPage(133) {}

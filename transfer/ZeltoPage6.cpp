@@ -1,0 +1,3 @@
+#include "transfer/ZeltoPage6.h"
+
+CZeltoPage6::CZeltoPage6() : CPropertyPage(135) {}
