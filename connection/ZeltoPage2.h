@@ -1,12 +1,16 @@
+// Step 2 of the recovery modes: checks that the scale answers at its fixed recovery address.
 #pragma once
 
-#include "platform/ui/PropertyPage.h"
+#include "connection/ZeltoConnectPage.h"
 
-class CZeltoSheet;
-
-class CZeltoPage2 : public CPropertyPage {
+class CZeltoPage2 : public CZeltoConnectPage {
 public:
     CZeltoPage2();
 
-    CZeltoSheet* m_pSheet = nullptr;
+    BOOL OnSetActive() override;
+    LRESULT OnWizardNext() override;
+
+protected:
+    void OnCheckConnection() override;
+    void UpdateControls() override;
 };

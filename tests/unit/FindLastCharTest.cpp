@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "common/FindLastChar.h"
+#include "platform/sys/CodePage.h"
+
+namespace {
+
+struct CodePageScope {
+    explicit CodePageScope(UINT codePage) { platform::seams::SetCodePage(codePage); }
+    ~CodePageScope() { platform::seams::SetCodePage(0); }
+};
+
+TEST(FindLastChar, FindsTheLastSingleByteOccurrence)
+{
+    CodePageScope scope(1252);
+    EXPECT_EQ(FindLastChar("C:\\fw\\BOOT.BIN", '\\'), 5);
+    EXPECT_EQ(FindLastChar("BOOT.BIN", '\\'), 0);
+    EXPECT_EQ(FindLastChar("\\BOOT.BIN", '\\'), 0);  // offset 0 and "none" read alike
+    EXPECT_EQ(FindLastChar("/opt/tarvel/TarvelWiz.HLP", '/'), 11);
+    EXPECT_EQ(FindLastChar("", '/'), 0);
+}
+
+// 0x95 0x5C is one Shift-JIS character and 0xB3 0x5C one Big5 character: their trail byte is the
+// backslash's value but never a separator.
+TEST(FindLastChar, TrailBytesNeverCount)
+{
+    {
+        CodePageScope scope(932);
+        EXPECT_EQ(FindLastChar("C:\\\x95\x5C", '\\'), 2);
+        EXPECT_EQ(FindLastChar("C:\\\x95\x5C\\x.bin", '\\'), 5);
+        EXPECT_EQ(FindLastChar("\x95\x5C", '\\'), 0);
+    }
+    {
+        CodePageScope scope(950);
+        EXPECT_EQ(FindLastChar("D:\\fw\\\xB3\x5C" "BOOT.BIN", '\\'), 5);
+    }
+    {
+        // In a single-byte code page the same bytes are two characters, the second a backslash.
+        CodePageScope scope(1252);
+        EXPECT_EQ(FindLastChar("C:\\\x95\x5C", '\\'), 4);
+    }
+}
+
+}  // namespace

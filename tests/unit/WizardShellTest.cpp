@@ -1,0 +1,254 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <cstring>
+#include <gtest/gtest.h>
+
+#include "platform/ui/Font.h"
+#include "platform/ui/TestAccess.h"
+#include "platform/ui/WinApp.h"
+#include "resources/ControlIds.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/WizardHarness.h"
+
+namespace {
+
+using platform::seams::WidgetOf;
+
+TEST(ZeltoSheet, StartsWithTwelvePagesInOrderAndItsStartValues)
+{
+    platform::seams::SetProgramPath("/opt/scale tools/TarvelWiz");
+    CZeltoSheet sheet(IDS_CAPTION);
+    const CPropertyPage* expected[] = {&sheet.m_Intro, &sheet.m_Page1, &sheet.m_Page2, &sheet.m_Page2a,
+                                       &sheet.m_Page3, &sheet.m_Page4, &sheet.m_Page4aFont, &sheet.m_Page3Font,
+                                       &sheet.m_Page4Font, &sheet.m_Page5, &sheet.m_Page6, &sheet.m_Page7};
+    ASSERT_EQ(sheet.GetPageCount(), 12);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(sheet.GetPage(i), expected[i]) << i;
+    const UINT templates[] = {129, 130, 131, 137, 132, 133, 140, 138, 139, 134, 135, 136};
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(sheet.GetPage(i)->GetTemplateID(), templates[i]) << i;
+    EXPECT_EQ(sheet.m_Intro.m_pSheet, &sheet);
+    EXPECT_EQ(sheet.m_Page7.m_pSheet, &sheet);
+    EXPECT_EQ(sheet.m_nUpdateMode, 0);
+    EXPECT_EQ(sheet.m_nConnectState, 0);
+    EXPECT_EQ(sheet.m_strBootFile, "/opt/scale tools/BOOT.BIN");
+    EXPECT_EQ(sheet.m_strAplyFile, "/opt/scale tools/APLY.BIN");
+    EXPECT_EQ(sheet.m_strFontFile, "/opt/scale tools/FONT.BIN");
+    EXPECT_EQ(sheet.m_strUploadFile, "");
+    EXPECT_EQ(sheet.m_strLogPath, "");
+    EXPECT_TRUE(sheet.m_bLogEnabled);
+    EXPECT_EQ(sheet.m_pTitleFont, nullptr);
+    EXPECT_EQ(sheet.m_Page2.m_hWnd, nullptr);  // page windows are made when first shown
+}
+
+TEST(ZeltoSheet, AProgramPathWithoutSeparatorGivesImagesAtTheRoot)
+{
+    platform::seams::SetProgramPath("TarvelWiz");
+    CZeltoSheet sheet(IDS_CAPTION);
+    EXPECT_EQ(sheet.m_strBootFile, "/BOOT.BIN");
+    EXPECT_EQ(sheet.m_strAplyFile, "/APLY.BIN");
+    EXPECT_EQ(sheet.m_strFontFile, "/FONT.BIN");
+}
+
+TEST(ZeltoSheet, TitleFontIsOneStepLargerAndSemiBold)
+{
+    const struct {
+        LONG height, weight, expectedHeight, expectedWeight;
+    } cases[] = {{-11, 400, -13, 600}, {-11, 700, -13, 700}, {-12, 400, -15, 600}, {-10, 599, -12, 799},
+                 {-10, 600, -12, 600}};
+    const int fontsBefore = platform::seams::LiveFontCount();
+    for (const auto& c : cases) {
+        CZeltoSheet sheet(IDS_CAPTION);
+        LOGFONT lf{};
+        lf.lfHeight = c.height;
+        lf.lfWidth = 7;
+        lf.lfWeight = c.weight;
+        lf.lfItalic = 1;
+        lf.lfCharSet = 136;
+        std::strcpy(lf.lfFaceName, "MS Sans Serif");
+        CFont pageFont;
+        pageFont.CreateFontIndirect(&lf);
+        CWnd title;
+        title.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(pageFont)), TRUE);
+
+        sheet.CreateTitleFont(&title);
+        ASSERT_NE(sheet.m_pTitleFont, nullptr);
+        CFont* made = sheet.m_pTitleFont;
+        sheet.CreateTitleFont(&title);  // made once per sheet
+        EXPECT_EQ(sheet.m_pTitleFont, made);
+        sheet.CreateTitleFont(nullptr);
+
+        LOGFONT result{};
+        ASSERT_EQ(made->GetLogFont(&result), 60);
+        EXPECT_EQ(result.lfHeight, c.expectedHeight);
+        EXPECT_EQ(result.lfWeight, c.expectedWeight);
+        EXPECT_EQ(result.lfWidth, 0);
+        EXPECT_EQ(result.lfItalic, 1);  // everything else is kept
+        EXPECT_EQ(result.lfCharSet, 136);
+        EXPECT_STREQ(result.lfFaceName, "MS Sans Serif");
+    }
+    EXPECT_EQ(platform::seams::LiveFontCount(), fontsBefore);  // the sheets deleted their title fonts
+}
+
+class WizardShellTest : public ::testing::Test {
+protected:
+    WizardHarness wizard;
+    CZeltoSheet& sheet = wizard.Sheet();
+
+    bool Checked(int id)
+    {
+        return static_cast<QRadioButton*>(WidgetOf(sheet.m_Intro.GetDlgItem(id)))->isChecked();
+    }
+    HFONT FontOf(CWnd* page, int id)
+    {
+        return reinterpret_cast<HFONT>(page->GetDlgItem(id)->SendMessage(WM_GETFONT));
+    }
+};
+
+TEST_F(WizardShellTest, IntroTitleFontIsMadeOnceAndUsedByEveryPage)
+{
+    ASSERT_NE(sheet.m_pTitleFont, nullptr);
+    CFont* font = sheet.m_pTitleFont;
+    LOGFONT lf{};
+    font->GetLogFont(&lf);
+    EXPECT_EQ(lf.lfHeight, -13);  // 8-point dialog font, -11, one step up
+    EXPECT_EQ(lf.lfWeight, 600);
+    EXPECT_EQ(FontOf(&sheet.m_Intro, IDC_TITLE), static_cast<HFONT>(*font));
+    wizard.Press(WizardButton::Next);
+    EXPECT_EQ(FontOf(&sheet.m_Page1, IDC_TITLE), static_cast<HFONT>(*font));
+    wizard.Press(WizardButton::Back);
+    EXPECT_EQ(sheet.m_pTitleFont, font);
+    // Text that is not a title keeps the dialog font.
+    EXPECT_NE(FontOf(&sheet.m_Intro, IDC_MODE_BIOS_APLY), static_cast<HFONT>(*font));
+}
+
+TEST_F(WizardShellTest, IntroShowsTheModeOnEveryActivationAndNeverEnablesBack)
+{
+    EXPECT_EQ(wizard.Active(), 0);
+    EXPECT_TRUE(Checked(IDC_MODE_BIOS_APLY));
+    EXPECT_FALSE(Checked(IDC_MODE_BIOS_FONT_APLY));
+    EXPECT_FALSE(Checked(IDC_MODE_APLY_ONLY));
+    EXPECT_FALSE(wizard.Enabled(WizardButton::Back));
+    EXPECT_TRUE(wizard.Enabled(WizardButton::Next));
+
+    wizard.Press(WizardButton::Next);
+    sheet.m_nUpdateMode = 1;  // whatever the buttons showed, the page shows the sheet's mode
+    wizard.Press(WizardButton::Back);
+    EXPECT_FALSE(Checked(IDC_MODE_BIOS_APLY));
+    EXPECT_TRUE(Checked(IDC_MODE_BIOS_FONT_APLY));
+    EXPECT_FALSE(Checked(IDC_MODE_APLY_ONLY));
+    EXPECT_FALSE(wizard.Enabled(WizardButton::Back));
+}
+
+TEST_F(WizardShellTest, ChoosingAnOperationSetsModeAndAddressOnly)
+{
+    sheet.m_nConnectState = 2;
+    sheet.m_strUploadFile = "/x/BOOT.BIN";
+    wizard.ChooseMode(MODE_APLY_ONLY);
+    EXPECT_EQ(sheet.m_nUpdateMode, 2);
+    EXPECT_STREQ(g_szScaleAddress, "0.0.0.0");
+    EXPECT_TRUE(Checked(IDC_MODE_APLY_ONLY));
+    EXPECT_FALSE(Checked(IDC_MODE_BIOS_APLY));
+
+    std::strcpy(g_szScaleAddress, "10.1.2.3");  // typed on the address page in an earlier pass
+    wizard.ChooseMode(MODE_BIOS_FONT_APLY);
+    EXPECT_EQ(sheet.m_nUpdateMode, 1);
+    EXPECT_STREQ(g_szScaleAddress, "192.168.10.1");
+    wizard.ChooseMode(MODE_BIOS_APLY);
+    EXPECT_EQ(sheet.m_nUpdateMode, 0);
+    EXPECT_STREQ(g_szScaleAddress, "192.168.10.1");
+
+    EXPECT_EQ(sheet.m_nConnectState, 2);
+    EXPECT_EQ(sheet.m_strUploadFile, "/x/BOOT.BIN");
+}
+
+TEST_F(WizardShellTest, StepOnePageFollowsTheModeAndLeadsToItsConnectionPage)
+{
+    wizard.ChooseMode(MODE_APLY_ONLY);
+    wizard.Press(WizardButton::Next);
+    ASSERT_EQ(wizard.Active(), 1);
+    EXPECT_EQ(wizard.Text(&sheet.m_Page1, IDC_TITLE), "Step 1:  Reboot scale in TEST mode");
+    EXPECT_EQ(wizard.Text(&sheet.m_Page1, IDC_INSTRUCTION_2),
+              "Reboot the scale in TEST mode and select the \"C02-04 APPLI COPY\" menu item.");
+    EXPECT_TRUE(wizard.Enabled(WizardButton::Back));
+    EXPECT_TRUE(wizard.Enabled(WizardButton::Next));
+    wizard.Press(WizardButton::Next);
+    EXPECT_EQ(wizard.Active(), 3);
+
+    // Back to the intro page, another operation: the recovery texts come back.
+    sheet.SetActivePage(&sheet.m_Page1);
+    wizard.Press(WizardButton::Back);
+    wizard.ChooseMode(MODE_BIOS_APLY);
+    wizard.Press(WizardButton::Next);
+    EXPECT_EQ(wizard.Text(&sheet.m_Page1, IDC_TITLE), "Step 1:  Reboot scale in recovery mode");
+    EXPECT_EQ(wizard.Text(&sheet.m_Page1, IDC_INSTRUCTION_2),
+              "Use a cotton bud or similar to hold down the \"MEMORY SWITCH FOR A/D DATA\" button and turn on "
+              "the power.");
+    wizard.Press(WizardButton::Next);
+    EXPECT_EQ(wizard.Active(), 2);
+}
+
+TEST_F(WizardShellTest, CompletionPageHasItsTitleByModeAndOnlyBackAndFinish)
+{
+    const struct {
+        int mode;
+        const char* title;
+    } cases[] = {{0, "Step 7:  Scale firmware update complete"},
+                 {1, "Step 10:  Scale firmware update complete"},
+                 {2, "Step 5:  Scale firmware update complete"},
+                 {7, "Step 10:  Scale firmware update complete"}};
+    for (const auto& c : cases) {
+        sheet.m_nUpdateMode = c.mode;
+        sheet.SetActivePage(&sheet.m_Page7);
+        EXPECT_EQ(wizard.Text(&sheet.m_Page7, IDC_TITLE), c.title);
+        EXPECT_TRUE(wizard.Enabled(WizardButton::Back));
+        EXPECT_TRUE(wizard.Enabled(WizardButton::Finish));
+        EXPECT_FALSE(wizard.Shown(WizardButton::Next));
+        sheet.SetActivePage(&sheet.m_Page4aFont);
+        EXPECT_TRUE(wizard.Enabled(WizardButton::Next));
+        EXPECT_FALSE(wizard.Shown(WizardButton::Finish));
+    }
+    sheet.SetActivePage(&sheet.m_Page7);
+    wizard.Press(WizardButton::Finish);
+    EXPECT_EQ(wizard.EndResult(), ID_WIZFINISH);
+    EXPECT_TRUE(wizard.boxes.empty());
+}
+
+// A page that may refuse to let the wizard close, to see which ways out ask it.
+class GuardedPage : public CPropertyPage {
+public:
+    GuardedPage() : CPropertyPage(IDD_REBOOT_FONT) {}
+    BOOL OnQueryCancel() override
+    {
+        ++asked;
+        return allow;
+    }
+    int asked = 0;
+    BOOL allow = FALSE;
+};
+
+TEST(PropertySheet, CancelCloseButtonAndEscapeAllAskTheActivePage)
+{
+    CPropertySheet sheet(IDS_CAPTION);
+    GuardedPage page;
+    sheet.AddPage(&page);
+    sheet.Create();
+    QWidget* window = platform::seams::SheetWindow(sheet);
+
+    platform::seams::WizardButtonOf(sheet, WizardButton::Cancel)->click();
+    window->close();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window, &escape);
+    EXPECT_EQ(page.asked, 3);
+    EXPECT_EQ(platform::seams::SheetEndResult(sheet), 0);
+    EXPECT_TRUE(window->isVisible());
+
+    page.allow = TRUE;
+    QApplication::sendEvent(window, &escape);
+    EXPECT_EQ(page.asked, 4);
+    EXPECT_EQ(platform::seams::SheetEndResult(sheet), IDCANCEL);
+    EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace
