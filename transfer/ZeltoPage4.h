@@ -1,12 +1,14 @@
+// Copies the BOOT image to the scale and tells the operator how to confirm it.
 #pragma once
 
-#include "platform/ui/PropertyPage.h"
+#include "transfer/ZeltoCopyPage.h"
 
-class CZeltoSheet;
-
-class CZeltoPage4 : public CPropertyPage {
+class CZeltoPage4 : public CZeltoCopyPage {
 public:
     CZeltoPage4();
 
-    CZeltoSheet* m_pSheet = nullptr;
+    LRESULT OnWizardNext() override;
+
+protected:
+    void OnCopyEnded() override;
 };

@@ -1,3 +1,6 @@
 #include "transfer/ZeltoPage4Font.h"
 
-CZeltoPage4Font::CZeltoPage4Font() : CPropertyPage(139) {}
+#include "resources/ResourceIds.h"
+#include "transfer/FtpUploadThreads.h"
+
+CZeltoPage4Font::CZeltoPage4Font() : CZeltoCopyPage(IDD_COPY_FONT, FtpFontThread, TRUE) {}

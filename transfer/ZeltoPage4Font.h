@@ -1,12 +1,9 @@
+// Copies the FONT image to the scale and tells the operator how to confirm it.
 #pragma once
 
-#include "platform/ui/PropertyPage.h"
+#include "transfer/ZeltoCopyPage.h"
 
-class CZeltoSheet;
-
-class CZeltoPage4Font : public CPropertyPage {
+class CZeltoPage4Font : public CZeltoCopyPage {
 public:
     CZeltoPage4Font();
-
-    CZeltoSheet* m_pSheet = nullptr;
 };

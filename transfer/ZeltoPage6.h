@@ -1,12 +1,13 @@
+// Copies the APLY image to the scale and tells the operator how to confirm it; its step number
+// depends on the operation.
 #pragma once
 
-#include "platform/ui/PropertyPage.h"
+#include "transfer/ZeltoCopyPage.h"
 
-class CZeltoSheet;
-
-class CZeltoPage6 : public CPropertyPage {
+class CZeltoPage6 : public CZeltoCopyPage {
 public:
     CZeltoPage6();
 
-    CZeltoSheet* m_pSheet = nullptr;
+protected:
+    void UpdateTitle() override;
 };

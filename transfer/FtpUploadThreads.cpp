@@ -1,0 +1,86 @@
+#include "transfer/FtpUploadThreads.h"
+
+#include <exception>
+
+#include "platform/net/Internet.h"
+#include "platform/sys/StringRes.h"
+#include "resources/ResourceIds.h"
+#include "transfer/ZeltoCopyPage.h"
+#include "wizard/ZeltoSheet.h"
+
+namespace {
+
+constexpr const char* kFtpUser = "test";
+constexpr const char* kFtpPassword = "vamek";
+constexpr INTERNET_PORT kFtpPort = 21;
+constexpr DWORD_PTR kContext = 1;
+constexpr UINT kErrorBufferSize = 200;
+
+// One attempt: log in, store the upload file under the remote name, log, report. bLogException:
+// whether a failed connection or login is logged (the application worker does not log it).
+UINT UploadImage(CZeltoCopyPage* pPage, const char* pszRemoteName, BOOL bLogException)
+{
+    CZeltoSheet* pSheet = pPage->m_pSheet;
+    BOOL bResult = FALSE;
+    CFtpConnection* pConnection = nullptr;
+    try {
+        CInternetSession session(nullptr, kContext);
+        try {
+            pConnection = session.GetFtpConnection(g_szScaleAddress, kFtpUser, kFtpPassword, kFtpPort, FALSE);
+            pSheet->WriteLog("Start PutFile() - " + pSheet->m_strUploadFile);
+            bResult = pConnection->PutFile(pSheet->m_strUploadFile.c_str(), pszRemoteName, FTP_TRANSFER_TYPE_BINARY,
+                                           kContext);
+            pSheet->WriteLog("End PutFile()");
+            if (!bResult) {
+                pSheet->WriteLog("PutFile() returned FALSE");
+                pPage->m_strError = LoadString(IDS_FTP_COPY_ERROR);
+            }
+        } catch (CInternetException* e) {
+            bResult = FALSE;
+            char text[kErrorBufferSize] = {};
+            e->GetErrorMessage(text, kErrorBufferSize);
+            pPage->m_strError = text;
+            if (bLogException)
+                pSheet->WriteLog("PutFile() exception : " + pPage->m_strError);
+            e->Delete();
+        }
+        if (pConnection != nullptr) {
+            pConnection->Close();
+            delete pConnection;
+            pConnection = nullptr;
+        }
+        session.Close();
+    } catch (const std::exception& e) {
+        // Anything else that goes wrong must still reach the page, which waits only for the result
+        // message: the upload counts as failed and says why.
+        delete pConnection;
+        bResult = FALSE;
+        pPage->m_strError = LoadString(IDS_FTP_COPY_ERROR) + " " + e.what();
+    } catch (CException* e) {
+        delete pConnection;
+        bResult = FALSE;
+        char text[kErrorBufferSize] = {};
+        e->GetErrorMessage(text, kErrorBufferSize);
+        pPage->m_strError = LoadString(IDS_FTP_COPY_ERROR) + " " + text;
+        e->Delete();
+    }
+    pPage->PostMessage(WM_FTP_COMPLETE, static_cast<WPARAM>(bResult), 0);
+    return 0;
+}
+
+}  // namespace
+
+UINT FtpBootThread(LPVOID pParam)
+{
+    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), "d:\\boot.bin", TRUE);
+}
+
+UINT FtpFontThread(LPVOID pParam)
+{
+    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), "d:\\font.bin", TRUE);
+}
+
+UINT FtpAplyThread(LPVOID pParam)
+{
+    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), "d:\\aply.bin", FALSE);
+}
