@@ -1,0 +1,75 @@
+// Renders every page of the wizard, in each operation's route, offscreen to PNG files, so that the
+// pages can be looked at without a scale or a display. Pages that would start a check or an upload
+// are shown with a result already in place, so nothing is sent anywhere.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/TestAccess.h"
+#include "platform/ui/WinApp.h"
+#include "resources/ResourceIds.h"
+#include "transfer/ZeltoCopyPage.h"
+#include "wizard/ZeltoSheet.h"
+
+namespace {
+
+const char* const kPageNames[] = {"Intro",  "Page1", "Page2",     "Page2a",    "Page3", "Page4",
+                                  "Page4aFont", "Page3Font", "Page4Font", "Page5", "Page6", "Page7"};
+const std::vector<int> kRoutes[] = {{0, 1, 2, 4, 5, 9, 10, 11}, {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11}, {0, 1, 3, 9, 10, 11}};
+
+void Save(CZeltoSheet& sheet, const QString& file)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QWidget* window = platform::seams::SheetWindow(sheet);
+    if (!window->grab().save(file))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    else
+        std::printf("%s\n", qPrintable(file));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(outDir);
+    QTemporaryDir programDir;
+    platform::seams::SetProgramPath(qPrintable(programDir.path() + QStringLiteral("/TarvelWiz")));
+    platform::seams::SetMessageBoxHandler([](const platform::seams::MessageBoxCall&) { return IDOK; });
+
+    for (int mode = 0; mode < 3; ++mode) {
+        CZeltoSheet sheet(IDS_CAPTION);
+        sheet.m_nUpdateMode = mode;
+        std::strcpy(g_szScaleAddress, mode == MODE_APLY_ONLY ? "10.87.20.5" : "192.168.10.1");
+        // Results in place: the copy pages show their confirmation and start no upload.
+        for (CZeltoCopyPage* page : {static_cast<CZeltoCopyPage*>(&sheet.m_Page4),
+                                     static_cast<CZeltoCopyPage*>(&sheet.m_Page4Font),
+                                     static_cast<CZeltoCopyPage*>(&sheet.m_Page6)}) {
+            page->m_bCopyDone = TRUE;
+            page->m_bCopyOK = TRUE;
+        }
+        sheet.Create();
+        int step = 0;
+        for (int index : kRoutes[mode]) {
+            sheet.m_nConnectState = CONNECT_OK;
+            sheet.SetActivePage(index);
+            Save(sheet, QStringLiteral("%1/mode%2-%3-%4.png").arg(outDir).arg(mode).arg(step++, 2, 10, QLatin1Char('0'))
+                            .arg(QString::fromLatin1(kPageNames[index])));
+        }
+        // The other states of a copy page and of a connection page.
+        sheet.m_Page6.m_bCopyOK = FALSE;
+        sheet.SetActivePage(&sheet.m_Page6);
+        Save(sheet, QStringLiteral("%1/mode%2-failed-Page6.png").arg(outDir).arg(mode));
+        sheet.m_nConnectState = CONNECT_FAILED;
+        sheet.SetActivePage(mode == MODE_APLY_ONLY ? static_cast<CPropertyPage*>(&sheet.m_Page2a) : &sheet.m_Page2);
+        Save(sheet, QStringLiteral("%1/mode%2-failed-connection.png").arg(outDir).arg(mode));
+        sheet.DestroyWindow();
+    }
+    return 0;
+}
