@@ -1,13 +1,11 @@
-// The BOOT image selection page.
+// The BOOT image selection page: the scale's BIOS program.
 #pragma once
 
-#include "platform/ui/PropertyPage.h"
+#include "firmware_files/ZeltoSelectPage.h"
 
-class CZeltoSheet;
-
-class CZeltoPage3 : public CPropertyPage {
+class CZeltoPage3 : public CZeltoSelectPage {
 public:
     CZeltoPage3();
 
-    CZeltoSheet* m_pSheet = nullptr;
+    LRESULT OnWizardBack() override;
 };

@@ -1,13 +1,11 @@
-// The FONT image selection page.
+// The FONT image selection page: the scale's font data.
 #pragma once
 
-#include "platform/ui/PropertyPage.h"
+#include "firmware_files/ZeltoSelectPage.h"
 
-class CZeltoSheet;
-
-class CZeltoPage3Font : public CPropertyPage {
+class CZeltoPage3Font : public CZeltoSelectPage {
 public:
     CZeltoPage3Font();
 
-    CZeltoSheet* m_pSheet = nullptr;
+    LRESULT OnWizardBack() override;
 };

@@ -1,13 +1,13 @@
-// The APLY image selection page.
+// The APLY image selection page: the scale's application program, copied in every operation, so its
+// step title and the page before it depend on the operation.
 #pragma once
 
-#include "platform/ui/PropertyPage.h"
+#include "firmware_files/ZeltoSelectPage.h"
 
-class CZeltoSheet;
-
-class CZeltoPage5 : public CPropertyPage {
+class CZeltoPage5 : public CZeltoSelectPage {
 public:
     CZeltoPage5();
 
-    CZeltoSheet* m_pSheet = nullptr;
+    BOOL OnSetActive() override;
+    LRESULT OnWizardBack() override;
 };

@@ -53,6 +53,7 @@ bool SRecordImage::Parse(const char* text, std::size_t size, std::string& error)
     m_end = 0;
     m_dataRecords = 0;
     m_terminated = false;
+    m_closed = false;
 
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < size;) {
@@ -69,9 +70,9 @@ bool SRecordImage::Parse(const char* text, std::size_t size, std::string& error)
             return false;
         start = stop + 1;
     }
-    if (!m_terminated) {
-        // Without its termination record the file may have been cut off at the end of a line.
-        error = "no termination record (S7, S8 or S9): the file is incomplete";
+    if (!m_closed) {
+        // A file that ends with a data record may have been cut off at the end of a line.
+        error = "the file ends without a count or termination record: it is incomplete";
         return false;
     }
     if (m_end == 0) {
@@ -134,6 +135,7 @@ bool SRecordImage::ParseLine(const char* line, std::size_t length, std::size_t l
     case 2:
     case 3: {
         ++m_dataRecords;
+        m_closed = false;
         if (dataLength == 0)
             return true;
         const std::uint64_t end = static_cast<std::uint64_t>(address) + dataLength;
@@ -155,11 +157,13 @@ bool SRecordImage::ParseLine(const char* line, std::size_t length, std::size_t l
             error = AtLine(lineNumber, "the record count does not match the data records before it");
             return false;
         }
+        m_closed = true;
         return true;
     case 7:
     case 8:
     case 9:
         m_terminated = true;
+        m_closed = true;
         return true;
     default:  // S0, the header: its text is of no interest
         return true;

@@ -1,5 +1,7 @@
 // The data of a Motorola S-record file: every data record's address and bytes, read and checked
-// record by record (syntax, byte count, checksum, record count, termination).
+// record by record (syntax, byte count, checksum, record count). The data must be closed by a count
+// record (S5, S6) or a termination record (S7 to S9), as SRecord writes them, so that a file cut off
+// after a whole data line is not taken for a complete one; nothing may follow a termination record.
 #pragma once
 
 #include <cstddef>
@@ -33,4 +35,5 @@ private:
     std::uint64_t m_end = 0;
     std::size_t m_dataRecords = 0;
     bool m_terminated = false;
+    bool m_closed = false;  // a count or termination record follows the last data record
 };

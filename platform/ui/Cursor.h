@@ -17,6 +17,7 @@ HCURSOR LoadCursor(void* hInstance, UINT nIDCursor);
 HCURSOR SetCursor(HCURSOR hCursor);
 
 namespace platform::seams {
-// Tests only: the system cursor ID the application shows now (IDC_ARROW when nothing is set).
+// Tests only: the system cursor ID the application shows now: IDC_ARROW when nothing is set, 0 when
+// the cursor is hidden.
 UINT CurrentCursorId();
 }  // namespace platform::seams

@@ -1,0 +1,119 @@
+// The sheet's conversion of a chosen S-record image into the binary work file that the next upload
+// sends. The conversion programs stand beside the program and are run there; the wizard judges their
+// work only by the output file they leave.
+#include "common/PathSeparator.h"
+#include "firmware_files/FileExists.h"
+#include "platform/sys/CommandProcessor.h"
+#include "platform/sys/CopyFile.h"
+#include "platform/sys/Directory.h"
+#include "platform/sys/File.h"
+#include "platform/sys/StringRes.h"
+#include "platform/ui/Cursor.h"
+#include "platform/ui/MessageBox.h"
+#include "resources/ResourceIds.h"
+#include "wizard/ZeltoSheet.h"
+
+namespace {
+
+// A scale image is longer than this; an output of this size or less means the converter failed.
+constexpr ULONGLONG kMinImageLength = 100000;
+
+// Room for the saved current directory; paths here may be longer than the 260 bytes of the
+// platform the wizard was first written for.
+constexpr int kMaxPath = 4096;
+
+const char* ConverterOf(ImageKind kind)
+{
+    switch (kind) {
+    case ImageKind::BOOT:
+        return "ConvertBoot.bat";
+    case ImageKind::FONT:
+        return "ConvertFont.bat";
+    case ImageKind::APLY:
+        break;
+    }
+    return "ConvertAply.bat";
+}
+
+void ShowArrowCursor()
+{
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+// Deletes a work file left by an earlier conversion. When it cannot be deleted, the operator is told
+// which file it is, so that it is never mistaken for the new image.
+BOOL RemoveStaleWorkFile(const CString& strPath)
+{
+    if (!FileExists(strPath.c_str()))
+        return TRUE;
+    try {
+        CFile::Remove(strPath.c_str());
+    } catch (CFileException* e) {
+        e->Delete();
+        ShowArrowCursor();
+        AfxMessageBox(FormatString("Cannot delete the old work file %s.\nThe image cannot be converted while "
+                                   "it is there. Delete or rename it, then click the Next button to retry.",
+                                   strPath.c_str())
+                          .c_str());
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The batch file and both programs it calls must stand in the current directory.
+BOOL ConvertersPresent(const CString& strBatchFile)
+{
+    return FileExists(strBatchFile.c_str()) && FileExists("SRECORD.EXE") && FileExists("CNVS.EXE");
+}
+
+}  // namespace
+
+BOOL CZeltoSheet::ConvertMotToBin(CString strMotFile, ImageKind kind)
+{
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+
+    const CString strDirectory = ProgramDirectory();
+    const CString strWorkMot = strDirectory + kPathSeparatorString + "ZELTO.MOT";
+    const CString strWorkBin = strDirectory + kPathSeparatorString + "ZELTO.BIN";
+
+    // The output first: an old image must never pass for the new one.
+    if (!RemoveStaleWorkFile(strWorkBin) || !RemoveStaleWorkFile(strWorkMot))
+        return FALSE;
+
+    const CString strBatchFile = ConverterOf(kind);
+    const CString strCommandLine = strBatchFile + " ZELTO ZELTO.BIN";
+
+    // A chosen file that cannot be copied still lets the converter run; the result counts as failed.
+    const BOOL bCopied = CopyFileA(strMotFile.c_str(), strWorkMot.c_str(), FALSE);
+
+    char szSavedDirectory[kMaxPath];
+    if (_getcwd(szSavedDirectory, kMaxPath) == nullptr) {
+        // Without it the current directory could not be given back after the command.
+        ShowArrowCursor();
+        AfxMessageBox("Cannot convert the MOT file: the current directory cannot be read.");
+        return FALSE;
+    }
+    if (_chdir(strDirectory.c_str()) != 0 || !ConvertersPresent(strBatchFile)) {
+        _chdir(szSavedDirectory);
+        ShowArrowCursor();
+        AfxMessageBox(IDS_CONVERTER_MISSING, MB_OK);
+        return FALSE;
+    }
+
+    RunCommandLine(strCommandLine.c_str());  // only the output file tells how it went
+    _chdir(szSavedDirectory);
+    m_strUploadFile = strWorkBin;
+
+    BOOL bResult = FALSE;
+    if (bCopied) {
+        CFile file;
+        if (file.Open(strWorkBin.c_str(), CFile::modeRead)) {
+            bResult = file.GetLength() > kMinImageLength;
+            file.Close();
+        }
+    }
+    ShowArrowCursor();
+    if (!bResult)
+        AfxMessageBox(IDS_CONVERT_ERROR, MB_OK);
+    return bResult;
+}

@@ -1,0 +1,119 @@
+#include "tests/support/ConverterFiles.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace converter_files {
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const std::string& bytes, unsigned mode)
+{
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out)
+            throw std::runtime_error("cannot write " + path);
+    }
+    ::chmod(path.c_str(), mode);
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+std::vector<std::string> ListDirectory(const std::string& dir)
+{
+    std::vector<std::string> names;
+    if (DIR* d = ::opendir(dir.c_str())) {
+        while (dirent* entry = ::readdir(d)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        }
+        ::closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string PatternBytes(std::size_t count, unsigned seed)
+{
+    std::string bytes(count, '\0');
+    std::uint32_t state = seed * 2654435761u + 1;
+    for (char& b : bytes) {
+        state = state * 1664525u + 1013904223u;
+        b = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
+int RunIn(const std::string& dir, const std::string& commandLine)
+{
+    const std::string command = "cd '" + dir + "' && " + commandLine;
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress)
+{
+    QTemporaryDir work;
+    const std::string dir = work.path().toStdString();
+    std::string command = "srec_cat";
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        const std::string name = "chunk" + std::to_string(i) + ".bin";
+        WriteFile(dir + "/" + name, chunks[i].bytes);
+        command += " " + name + " -binary -offset " + std::to_string(chunks[i].address);
+    }
+    if (withStartAddress && !chunks.empty())
+        command += " -execution-start-address " + std::to_string(chunks.front().address);
+    command += " -o image.mot -motorola 2>/dev/null";
+    if (RunIn(dir, command) != 0)
+        return std::string();
+    return ReadFile(dir + "/image.mot");
+}
+
+std::string ImageOf(const std::vector<Chunk>& chunks)
+{
+    std::uint64_t lowest = UINT64_MAX;
+    std::uint64_t end = 0;
+    for (const Chunk& chunk : chunks) {
+        lowest = std::min<std::uint64_t>(lowest, chunk.address);
+        end = std::max<std::uint64_t>(end, chunk.address + chunk.bytes.size());
+    }
+    std::string image(static_cast<std::size_t>(end - lowest), '\xFF');
+    for (const Chunk& chunk : chunks)
+        image.replace(static_cast<std::size_t>(chunk.address - lowest), chunk.bytes.size(), chunk.bytes);
+    return image;
+}
+
+void InstallConverters(const std::string& dir)
+{
+    for (const char* name : {"ConvertBoot.bat", "ConvertFont.bat", "ConvertAply.bat", "SRECORD.EXE", "CNVS.EXE"}) {
+        const std::string from = std::string(TARVEL_BINARY_DIR) + "/" + name;
+        if (!Exists(from))
+            throw std::runtime_error("not built: " + from);
+        WriteFile(dir + "/" + name, ReadFile(from), 0755);
+    }
+}
+
+void WriteScript(const std::string& path, const std::string& body)
+{
+    WriteFile(path, "#!/bin/sh\n" + body + "\n", 0755);
+}
+
+}  // namespace converter_files

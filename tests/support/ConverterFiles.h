@@ -1,0 +1,40 @@
+// Files for the conversion tests: S-record images made by SRecord's srec_cat from known bytes, the
+// real conversion programs of the build folder, and stand-in converters that leave a chosen output.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace converter_files {
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes, unsigned mode = 0644);
+bool Exists(const std::string& path);
+// The names in a directory, sorted.
+std::vector<std::string> ListDirectory(const std::string& dir);
+
+// Reproducible bytes that are not all alike.
+std::string PatternBytes(std::size_t count, unsigned seed);
+
+// A piece of an image at its address.
+struct Chunk {
+    std::uint32_t address;
+    std::string bytes;
+};
+// The S-record text (S2/S3 records, with a header and a count record) of the chunks, made by
+// srec_cat; empty when srec_cat fails. srec_cat writes a termination record only for an image with
+// an execution start address.
+std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress = true);
+// The binary image the chunks make: from the lowest address to the highest byte, gaps 0xFF.
+std::string ImageOf(const std::vector<Chunk>& chunks);
+
+// Copies the five conversion programs from the build folder into dir, run bits and all.
+void InstallConverters(const std::string& dir);
+// A stand-in for a batch file: a shell script with the given body (its arguments are "$1" "$2").
+void WriteScript(const std::string& path, const std::string& body);
+
+// Runs a shell command line in dir; its exit status.
+int RunIn(const std::string& dir, const std::string& commandLine);
+
+}  // namespace converter_files
