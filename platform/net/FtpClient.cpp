@@ -98,6 +98,8 @@ std::string DescribeFailure(CURL* curl, CURLcode code, const std::string& server
     if (code == CURLE_COULDNT_CONNECT || (code == CURLE_OPERATION_TIMEDOUT && connectMicroseconds == 0)) {
         text = "Failed to connect to " + server + " port " + std::to_string(port) + " after " +
                std::to_string(totalMicroseconds / 1000) + " ms: " + curl_easy_strerror(code);
+    } else if (reply == 0 && code == CURLE_OPERATION_TIMEDOUT) {
+        text = "No reply from " + server + " port " + std::to_string(port) + ": " + curl_easy_strerror(code);
     } else {
         text = curl_easy_strerror(code);
         if (reply >= 100)

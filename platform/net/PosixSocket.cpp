@@ -207,8 +207,16 @@ int WaitSockets(std::vector<WaitItem>& items, long long timeoutMs, int* wsaError
     }
 
     for (;;) {
+        // A connect known to have failed is to be reported now, with whatever else is ready now.
+        bool reportNow = false;
+        for (std::size_t index : watched) {
+            int cause = 0;
+            reportNow = reportNow || (items[index].wantExcept && ConnectFailed(items[index].fd, 0, &cause));
+        }
         int waitMs = -1;
-        if (timeoutMs >= 0) {
+        if (reportNow) {
+            waitMs = 0;
+        } else if (timeoutMs >= 0) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
             waitMs = left > 0 ? static_cast<int>(left) : 0;
         }
@@ -245,7 +253,7 @@ int WaitSockets(std::vector<WaitItem>& items, long long timeoutMs, int* wsaError
                 return -1;
             }
             int cause = 0;
-            const bool failed = revents != 0 && ConnectFailed(item.fd, revents, &cause);
+            const bool failed = ConnectFailed(item.fd, revents, &cause);
             item.readReady = item.wantRead && (revents & (POLLIN | POLLHUP | POLLERR)) != 0;
             item.writeReady = item.wantWrite && !failed && (revents & POLLOUT) != 0;
             item.exceptReady = item.wantExcept && (failed || (revents & POLLPRI) != 0);

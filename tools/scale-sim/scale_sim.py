@@ -70,7 +70,10 @@ class ScaleDTPHandler(DTPHandler):
         else:
             # Keep the connection open and read nothing more: the sender's window fills up.
             self.modify_ioloop_events(0)
-            self._idler.cancel()
+            if self._idler is not None:
+                self._idler.cancel()
+
+    handle_read_event = handle_read  # the I/O loop calls this name
 
 
 class ScaleHandler(FTPHandler):
@@ -120,9 +123,8 @@ def serve_no_accept(address, port, ready_file):
     listener.listen(0)
     filler = socket.create_connection((address, port), timeout=5)
     announce_ready(ready_file)
-    while True:
+    while filler:
         time.sleep(3600)
-    del filler
 
 
 def serve_ftp(options):

@@ -1,0 +1,168 @@
+// Storing files on the simulated scale through the Internet classes: what arrives, under which name,
+// by which commands, and the FALSE of every failed send.
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+#include "platform/net/Internet.h"
+#include "tests/support/NetNamespace.h"
+#include "tests/support/NetTestFile.h"
+#include "tests/support/ScaleSimulator.h"
+
+namespace {
+
+using tarvel::test::kRecoveryAddress;
+using tarvel::test::NetTestFile;
+using tarvel::test::ReadWholeFile;
+using tarvel::test::ScaleSimulator;
+
+struct ConnectionCloser {
+    void operator()(CFtpConnection* connection) const
+    {
+        connection->Close();
+        delete connection;
+    }
+};
+using Connection = std::unique_ptr<CFtpConnection, ConnectionCloser>;
+
+class FtpPutFilePlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override { TARVEL_SKIP_UNLESS_IN_TEST_NAMESPACE(); }
+
+    // Logs in as the upload worker does; fails the test on an exception.
+    Connection Open(CInternetSession& session, BOOL passive = FALSE)
+    {
+        try {
+            return Connection(session.GetFtpConnection(kRecoveryAddress, "test", "vamek", 21, passive));
+        } catch (CInternetException* e) {
+            char text[200];
+            e->GetErrorMessage(text, sizeof text);
+            e->Delete();
+            ADD_FAILURE() << "login failed: " << text;
+            return nullptr;
+        }
+    }
+};
+
+TEST_F(FtpPutFilePlatformTest, StoresTheWholeFileUnderTheRemoteNameInActiveMode)
+{
+    ScaleSimulator scale(kRecoveryAddress);
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    const NetTestFile image(3 * 1024 * 1024 + 17, 1);  // several upload buffers and a ragged end
+    CInternetSession session;
+    Connection connection = Open(session);
+    ASSERT_TRUE(connection);
+
+    EXPECT_NE(connection->PutFile(image.Path().c_str(), "d:\\boot.bin", FTP_TRANSFER_TYPE_BINARY, 1), FALSE);
+    connection.reset();
+    session.Close();
+
+    EXPECT_EQ(scale.StoredNames(), std::vector<std::string>{"d:\\boot.bin"});
+    EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\boot.bin")) == image.Bytes()) << "stored bytes differ";
+
+    // Logged in once, then PORT (not EPRT), binary, and the name as given without a change of directory.
+    const std::string commands = scale.Commands();
+    EXPECT_EQ(commands.find("USER test"), commands.rfind("USER test")) << commands;
+    EXPECT_NE(commands.find("PORT 192,168,10,1,"), std::string::npos) << commands;
+    EXPECT_EQ(commands.find("EPRT"), std::string::npos) << commands;
+    EXPECT_EQ(commands.find("PASV"), std::string::npos) << commands;
+    EXPECT_NE(commands.find("TYPE I"), std::string::npos) << commands;
+    EXPECT_NE(commands.find("STOR d:\\boot.bin\n"), std::string::npos) << commands;
+    EXPECT_EQ(commands.find("CWD"), std::string::npos) << commands;
+}
+
+TEST_F(FtpPutFilePlatformTest, OneConnectionStoresSeveralFilesAndEmptyOnes)
+{
+    ScaleSimulator scale(kRecoveryAddress);
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    const NetTestFile font(200000, 2);
+    const NetTestFile empty(0, 3);
+    CInternetSession session;
+    Connection connection = Open(session);
+    ASSERT_TRUE(connection);
+
+    EXPECT_NE(connection->PutFile(font.Path().c_str(), "d:\\font.bin"), FALSE);
+    EXPECT_NE(connection->PutFile(empty.Path().c_str(), "d:\\aply.bin"), FALSE);
+
+    EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\font.bin")) == font.Bytes());
+    EXPECT_EQ(scale.StoredNames().size(), 2u);
+    EXPECT_EQ(ReadWholeFile(scale.StoredPath("d:\\aply.bin")), "");
+}
+
+TEST_F(FtpPutFilePlatformTest, PassiveModeStoresToo)
+{
+    ScaleSimulator scale(kRecoveryAddress);
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    const NetTestFile image(100000, 4);
+    CInternetSession session;
+    Connection connection = Open(session, TRUE);
+    ASSERT_TRUE(connection);
+
+    EXPECT_NE(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
+
+    EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\boot.bin")) == image.Bytes());
+    EXPECT_NE(scale.Commands().find("PASV"), std::string::npos);
+}
+
+TEST_F(FtpPutFilePlatformTest, MissingOrUnreadableLocalFileIsFalseAndSendsNothing)
+{
+    ScaleSimulator scale(kRecoveryAddress);
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    CInternetSession session;
+    Connection connection = Open(session);
+    ASSERT_TRUE(connection);
+
+    EXPECT_EQ(connection->PutFile("/nonexistent/BOOT.BIN", "d:\\boot.bin"), FALSE);
+    EXPECT_EQ(connection->PutFile("/tmp", "d:\\boot.bin"), FALSE);  // a folder is no image
+
+    EXPECT_TRUE(scale.StoredNames().empty());
+    EXPECT_EQ(scale.Commands().find("STOR"), std::string::npos);
+
+    // The connection is still good for a file that is there.
+    const NetTestFile image(1000, 5);
+    EXPECT_NE(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
+}
+
+TEST_F(FtpPutFilePlatformTest, RefusedStoreIsFalse)
+{
+    ScaleSimulator scale(kRecoveryAddress, {"--refuse-store"});
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    const NetTestFile image(100000, 6);
+    CInternetSession session;
+    Connection connection = Open(session);
+    ASSERT_TRUE(connection);
+
+    EXPECT_EQ(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
+    EXPECT_TRUE(scale.StoredNames().empty());
+}
+
+TEST_F(FtpPutFilePlatformTest, ScaleThatRefusesOnceTakesTheNextAttempt)
+{
+    ScaleSimulator scale(kRecoveryAddress, {"--refuse-store", "--refuse-store-count", "1"});
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    const NetTestFile image(50000, 7);
+
+    for (BOOL expected : {FALSE, TRUE}) {
+        // Each attempt with a session and connection of its own, as a retry makes them.
+        CInternetSession session;
+        Connection connection = Open(session);
+        ASSERT_TRUE(connection);
+        EXPECT_EQ(connection->PutFile(image.Path().c_str(), "d:\\boot.bin") != FALSE, expected != FALSE);
+    }
+    EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\boot.bin")) == image.Bytes());
+}
+
+TEST_F(FtpPutFilePlatformTest, BrokenDataConnectionIsFalse)
+{
+    ScaleSimulator scale(kRecoveryAddress, {"--cut-after", "65536"});
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    const NetTestFile image(8 * 1024 * 1024, 8);
+    CInternetSession session;
+    Connection connection = Open(session);
+    ASSERT_TRUE(connection);
+
+    EXPECT_EQ(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
+    EXPECT_LE(ReadWholeFile(scale.StoredPath("d:\\boot.bin")).size(), 65536u);
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// Who holds the socket: a failed Create leaves none, the destructor leaves an open socket to its
+// owner, and a failed Close keeps the handle. These need no peer, only sockets of this machine.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "connection/BlockingSocket.h"
+#include "connection/BlockingSocketException.h"
+
+namespace {
+
+bool IsOpen(winsock::SOCKET s) { return ::fcntl(static_cast<int>(s), F_GETFD) != -1; }
+
+// Lowers the limit of open descriptors so that no new one can be made, and restores it.
+class NoFreeDescriptors {
+public:
+    NoFreeDescriptors()
+    {
+        ::getrlimit(RLIMIT_NOFILE, &m_saved);
+        rlimit none = m_saved;
+        none.rlim_cur = 0;
+        m_lowered = ::setrlimit(RLIMIT_NOFILE, &none) == 0;
+    }
+    ~NoFreeDescriptors() { ::setrlimit(RLIMIT_NOFILE, &m_saved); }
+    bool Lowered() const { return m_lowered; }
+
+private:
+    rlimit m_saved{};
+    bool m_lowered = false;
+};
+
+TEST(SocketLifetimeTest, FailedCreateLeavesNoSocketAndNamesTheStep)
+{
+    CBlockingSocket socket;
+    std::string operation;
+    int error = 0;
+    {
+        NoFreeDescriptors limit;
+        ASSERT_TRUE(limit.Lowered());
+        try {
+            socket.Create();
+        } catch (CBlockingSocketException* e) {
+            operation = e->m_strOperation;
+            error = e->m_nError;
+            e->Delete();
+        }
+    }
+    EXPECT_EQ(operation, "Create");
+    EXPECT_EQ(error, winsock::WSAEMFILE);
+    EXPECT_EQ(socket.m_hSocket, 0u);  // so the owner's closing step is skipped
+}
+
+TEST(SocketLifetimeTest, DestructorLeavesTheSocketOpen)
+{
+    winsock::SOCKET handle = 0;
+    {
+        CBlockingSocket socket;
+        socket.Create();
+        handle = socket.m_hSocket;
+        ASSERT_NE(handle, 0u);
+    }
+    EXPECT_TRUE(IsOpen(handle));
+    EXPECT_EQ(winsock::closesocket(handle), 0);
+}
+
+TEST(SocketLifetimeTest, CloseReleasesTheSocketAndForgetsIt)
+{
+    CBlockingSocket socket;
+    socket.Create();
+    const winsock::SOCKET handle = socket.m_hSocket;
+    socket.Close();
+    EXPECT_EQ(socket.m_hSocket, 0u);
+    EXPECT_FALSE(IsOpen(handle));
+}
+
+TEST(SocketLifetimeTest, FailedCloseThrowsCloseAndKeepsTheHandle)
+{
+    CBlockingSocket socket;
+    socket.Create();
+    const winsock::SOCKET handle = socket.m_hSocket;
+    ASSERT_EQ(winsock::closesocket(handle), 0);  // someone else closed it already
+
+    std::string operation;
+    int error = 0;
+    try {
+        socket.Close();
+    } catch (CBlockingSocketException* e) {
+        operation = e->m_strOperation;
+        error = e->m_nError;
+        e->Delete();
+    }
+    EXPECT_EQ(operation, "Close");
+    EXPECT_EQ(error, winsock::WSAENOTSOCK);
+    EXPECT_EQ(socket.m_hSocket, handle);
+}
+
+}  // namespace
