@@ -27,7 +27,11 @@ CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd*, UINT iSelectPage)
 
 CPropertySheet::~CPropertySheet()
 {
-    DestroyWindow();
+    // Pages that are members of a derived sheet are gone by now: only the sheet's own window is
+    // left to destroy (a derived sheet destroys the pages' windows in its own destructor).
+    if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd == this)
+        app->m_pMainWnd = nullptr;
+    DestroyWindowObjects(this);
 }
 
 void CPropertySheet::AddPage(CPropertyPage* pPage)
