@@ -22,7 +22,7 @@ SCALES="$BUILD/demo-scales"
 rm -rf "$SCALES"
 echo "Simulated scales: 192.168.10.1 (recovery mode), 10.87.20.5 (test mode), 10.87.20.6 (test mode, refuses the first file)"
 echo "What they store: $SCALES"
-exec "$SOURCE/tests/rig/netns-run.sh" \
+exec "$SOURCE/tests/rig/netns-run.sh" --address 10.87.20.6 \
     --scale "192.168.10.1:$SCALES/192.168.10.1" \
     --scale "10.87.20.5:$SCALES/10.87.20.5" \
     --scale "10.87.20.6:$SCALES/10.87.20.6:refuse-store,refuse-store-count=1" \

@@ -2,12 +2,13 @@
 # Runs a command inside a private network namespace that holds the scale's addresses, so that network
 # tests and the demo talk to simulated scales only and nothing leaves the machine.
 #
-#   netns-run.sh [--scale ADDRESS:FOLDER[:OPTION,OPTION=VALUE,...]]... -- COMMAND [ARGUMENT]...
+#   netns-run.sh [--address ADDRESS]... [--scale ADDRESS:FOLDER[:OPTION,OPTION=VALUE,...]]... -- COMMAND [ARGUMENT]...
 #
 # Inside the namespace the loopback is up and carries
 #   192.168.10.1  the scale's fixed address in recovery mode, and
 #   10.87.20.5    the test-mode address: the address a scale in test mode is given in the demo and
 #                 the tests (any address the operator types works the same way).
+# Each --address puts one more address on the loopback (the demo's second test-mode scale).
 # Each --scale starts a simulated scale (tools/scale-sim/scale_sim.py) on port 21 of ADDRESS that
 # stores into FOLDER; the options are the simulator's own without their dashes, for example
 # 192.168.10.1:/tmp/scale:refuse-store,refuse-store-count=1. The command starts once every scale is
@@ -24,7 +25,7 @@ TEST_MODE_ADDRESS=10.87.20.5
 SKIP=77
 
 usage() {
-    echo "usage: $0 [--scale ADDRESS:FOLDER[:OPTIONS]]... -- COMMAND [ARGUMENT]..." >&2
+    echo "usage: $0 [--address ADDRESS]... [--scale ADDRESS:FOLDER[:OPTIONS]]... -- COMMAND [ARGUMENT]..." >&2
     exit 2
 }
 
@@ -43,9 +44,11 @@ fi
 shift
 
 SCALES=()
+EXTRA_ADDRESSES=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --scale) [ $# -ge 2 ] || usage; SCALES+=("$2"); shift 2 ;;
+        --address) [ $# -ge 2 ] || usage; EXTRA_ADDRESSES+=("$2"); shift 2 ;;
         --) shift; break ;;
         *) usage ;;
     esac
@@ -62,6 +65,9 @@ IP=$(PATH="$PATH:/usr/sbin:/sbin" command -v ip) || {
     echo "netns-run: cannot set up the loopback in the namespace; skipping" >&2
     exit $SKIP
 }
+for address in "${EXTRA_ADDRESSES[@]}"; do
+    "$IP" addr add "$address/32" dev lo || exit 1
+done
 
 WORK=$(mktemp -d /tmp/netns-run.XXXXXX)
 SIM_PIDS=()
