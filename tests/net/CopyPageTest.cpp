@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "platform/net/InternetFaults.h"
 #include "platform/net/InternetTimeouts.h"
 #include "platform/ui/Thread.h"
 #include "resources/ControlIds.h"
@@ -36,7 +37,11 @@ protected:
             image[i] = static_cast<char>((i * 7919 + i / 251) & 0xFF);
         std::ofstream(imagePath, std::ios::binary) << image;
     }
-    void TearDown() override { platform::seams::RestoreFtpTimeouts(); }
+    void TearDown() override
+    {
+        platform::seams::RestoreFtpTimeouts();
+        platform::seams::TakeInternetFault();
+    }
 
     // Arrives on a copy page as the selection page before it would have sent the operator there.
     void Arrive(CZeltoCopyPage& page, int mode, const std::string& upload)
@@ -301,6 +306,35 @@ TEST_F(CopyPageTest, ThePageKeepsTheSendsOwnResult)
     EXPECT_EQ(sheet.m_Page4Font.m_bCopyOK, 7);
     EXPECT_EQ(Shown(&sheet.m_Page4Font), "010");
     EXPECT_FALSE(sheet.m_Page4Font.m_bCopying);
+}
+
+}  // namespace
+
+namespace {
+
+using platform::seams::InternetFault;
+
+TEST_F(CopyPageTest, AnOverlongErrorTextIsCutTo199Characters)
+{
+    platform::seams::InjectInternetFault(InternetFault::LongErrorText);
+    Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
+    ASSERT_TRUE(WaitForResult(sheet.m_Page4));
+    EXPECT_EQ(sheet.m_Page4.m_strError.size(), 199u);
+    EXPECT_EQ(sheet.m_Page4.m_strError.rfind("The server said: xxx", 0), 0u);
+    EXPECT_EQ(wizard.LogLines()[1], "PutFile() exception : " + sheet.m_Page4.m_strError);
+}
+
+TEST_F(CopyPageTest, AFailureOtherThanTheInternetExceptionStillEndsTheUploadReadably)
+{
+    platform::seams::InjectInternetFault(InternetFault::OutOfMemory);
+    Arrive(sheet.m_Page6, MODE_BIOS_APLY, imagePath);
+    ASSERT_TRUE(WaitForResult(sheet.m_Page6, 3000));
+    EXPECT_EQ(sheet.m_Page6.m_bCopyOK, FALSE);
+    EXPECT_EQ(sheet.m_Page6.m_strError.rfind("FTP file copy error! ", 0), 0u) << sheet.m_Page6.m_strError;
+    EXPECT_GT(sheet.m_Page6.m_strError.size(), std::string("FTP file copy error! ").size());
+    EXPECT_EQ(Shown(&sheet.m_Page6), "001");
+    ASSERT_EQ(wizard.boxes.size(), 1u);
+    EXPECT_EQ(wizard.boxes[0].text, sheet.m_Page6.m_strError);
 }
 
 }  // namespace
