@@ -39,6 +39,29 @@ void CZeltoConnectPage::StartCheck()
     }
 }
 
+void CZeltoConnectPage::ShowConnectState(BOOL bFrameWithNote)
+{
+    const int state = m_pSheet->m_nConnectState;
+    m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, state == CONNECT_OK ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_BACK);
+
+    CWnd* pConnected = GetDlgItem(IDC_CONNECTED_TEXT);
+    CWnd* pFailed = GetDlgItem(IDC_CONNECT_FAILED_TEXT);
+    CWnd* pNote = GetDlgItem(IDC_CONNECT_NOTE);
+    CWnd* pFrame = bFrameWithNote ? GetDlgItem(IDC_CONNECT_FRAME) : nullptr;
+    const bool known = state == CONNECT_NOT_CHECKED || state == CONNECT_FAILED || state == CONNECT_OK;
+    if (pConnected != nullptr && pFailed != nullptr && pNote != nullptr && (pFrame != nullptr || !bFrameWithNote) &&
+        known) {
+        // One text at a time in the area under the button.
+        pConnected->ShowWindow(state == CONNECT_OK ? SW_SHOW : SW_HIDE);
+        pFailed->ShowWindow(state == CONNECT_FAILED ? SW_SHOW : SW_HIDE);
+        pNote->ShowWindow(state == CONNECT_NOT_CHECKED ? SW_SHOW : SW_HIDE);
+        if (pFrame != nullptr)
+            pFrame->ShowWindow(state == CONNECT_NOT_CHECKED ? SW_SHOW : SW_HIDE);
+    }
+    if (CWnd* pChecking = GetDlgItem(IDC_CHECKING_TEXT))
+        pChecking->ShowWindow(SW_HIDE);
+}
+
 LRESULT CZeltoConnectPage::OnCheckResult(WPARAM wParam, LPARAM)
 {
     m_bChecking = FALSE;

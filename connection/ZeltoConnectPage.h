@@ -27,6 +27,9 @@ protected:
     LRESULT OnCheckResult(WPARAM wParam, LPARAM lParam);
     // Shows the wait text, disables the buttons and starts the worker on g_szScaleAddress.
     void StartCheck();
+    // Posts the wizard buttons of the connection state and shows its one text (success, failure
+    // or the note); bFrameWithNote: the frame comes and goes with the note (the fixed-address page).
+    void ShowConnectState(BOOL bFrameWithNote);
 
     DECLARE_MESSAGE_MAP()
 };

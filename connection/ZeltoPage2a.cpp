@@ -51,27 +51,12 @@ CString CZeltoPage2a::GetEnteredAddress()
 
 void CZeltoPage2a::UpdateControls()
 {
-    const int state = m_pSheet->m_nConnectState;
-    m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, state == CONNECT_OK ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_BACK);
-
     int stored[4] = {0, 0, 0, 0};
     CWnd* pAddress = GetDlgItem(IDC_SCALE_ADDRESS);
     if (pAddress != nullptr && ParseStoredAddress(stored))
         pAddress->SendMessage(IPM_SETADDRESS, 0, MAKEIPADDRESS(stored[0], stored[1], stored[2], stored[3]));
-
-    CWnd* pConnected = GetDlgItem(IDC_CONNECTED_TEXT);
-    CWnd* pFailed = GetDlgItem(IDC_CONNECT_FAILED_TEXT);
-    CWnd* pNote = GetDlgItem(IDC_CONNECT_NOTE);
-    if (pConnected != nullptr && pFailed != nullptr && pNote != nullptr) {
-        // The frame stays on this page; only the texts inside it change.
-        if (state == CONNECT_NOT_CHECKED || state == CONNECT_FAILED || state == CONNECT_OK) {
-            pConnected->ShowWindow(state == CONNECT_OK ? SW_SHOW : SW_HIDE);
-            pFailed->ShowWindow(state == CONNECT_FAILED ? SW_SHOW : SW_HIDE);
-            pNote->ShowWindow(state == CONNECT_NOT_CHECKED ? SW_SHOW : SW_HIDE);
-        }
-    }
-    if (CWnd* pChecking = GetDlgItem(IDC_CHECKING_TEXT))
-        pChecking->ShowWindow(SW_HIDE);
+    // The frame stays on this page; only the texts inside it change.
+    ShowConnectState(FALSE);
 }
 
 BOOL CZeltoPage2a::OnSetActive()
