@@ -4,18 +4,20 @@
 #   10.87.20.5    a scale in test mode (application only): type this address on the Step 2 page
 #   10.87.20.6    a scale in test mode that refuses the first file it is sent, to show Retry
 # Sample images are made in the program directory: BOOT.BIN, FONT.BIN, APLY.BIN (binary) and
-# demo-images/BOOT.MOT, FONT.MOT, APLY.MOT (Motorola S-record, converted by the wizard).
+# BOOT.MOT, FONT.MOT, APLY.MOT (Motorola S-record, converted by the wizard) in a folder with a long
+# name, "demo-images/service/scale firmware/release", as they often lie on a service PC.
 # What each scale stores is left in <build>/demo-scales/<address>/.
 set -eu
 BUILD=$(cd "${1:-build}" && pwd)
 SOURCE=$(cd "$(dirname "$0")/.." && pwd)
 
-mkdir -p "$BUILD/demo-images"
+IMAGES="$BUILD/demo-images/service/scale firmware/release"
+mkdir -p "$IMAGES"
 for kind in BOOT FONT APLY; do
     [ -s "$BUILD/$kind.BIN" ] || head -c 262144 /dev/urandom >"$BUILD/$kind.BIN"
-    [ -s "$BUILD/demo-images/$kind.MOT" ] ||
+    [ -s "$IMAGES/$kind.MOT" ] ||
         srec_cat "$BUILD/$kind.BIN" -binary -offset 0x10000 -execution-start-address 0x10000 \
-            -o "$BUILD/demo-images/$kind.MOT" -motorola
+            -o "$IMAGES/$kind.MOT" -motorola
 done
 
 SCALES="$BUILD/demo-scales"

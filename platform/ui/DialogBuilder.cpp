@@ -51,10 +51,13 @@ QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, CWnd* 
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (control.style & CS_SUNKEN)
-            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        else if (control.style & CS_BORDER)
-            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        if (control.style & (CS_SUNKEN | CS_BORDER)) {
+            // A framed field holds one line (a file name): centred in its height so that the frame
+            // never clips the letters' descenders.
+            label->setFrameStyle(QFrame::Panel | ((control.style & CS_SUNKEN) ? QFrame::Sunken : QFrame::Plain));
+            label->setWordWrap(false);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
         return label;
     }
     case ControlKind::Bitmap: {
