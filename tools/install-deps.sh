@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ make pkg-config qt6-base-dev libcurl4-openssl-dev libgtest-dev libgmock-dev
-srecord python3-pyftpdlib iproute2 util-linux fonts-dejavu-core xvfb xauth x11-apps imagemagick"
+srecord python3-pyftpdlib iproute2 util-linux fonts-dejavu-core xvfb xauth x11-apps imagemagick curl"
 
 missing=""
 for package in $PACKAGES; do

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/net/CurlLibrary.h"
 #include "platform/net/InternetTimeouts.h"
 
 namespace platform::net {
@@ -14,12 +15,6 @@ namespace {
 
 constexpr long kUploadBufferSize = 512 * 1024;
 constexpr long kKeepConnectionSeconds = 24L * 60 * 60;  // a logged-in connection stays usable
-
-void InitCurlOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 CURL* Handle(void* curl) { return static_cast<CURL*>(curl); }
 
@@ -89,19 +84,19 @@ std::string DescribeFailure(CURL* curl, CURLcode code, const std::string& server
     long osError = 0;
     curl_off_t connectMicroseconds = 0;
     curl_off_t totalMicroseconds = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
-    curl_easy_getinfo(curl, CURLINFO_OS_ERRNO, &osError);
-    curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connectMicroseconds);
-    curl_easy_getinfo(curl, CURLINFO_TOTAL_TIME_T, &totalMicroseconds);
+    Curl()->easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
+    Curl()->easy_getinfo(curl, CURLINFO_OS_ERRNO, &osError);
+    Curl()->easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connectMicroseconds);
+    Curl()->easy_getinfo(curl, CURLINFO_TOTAL_TIME_T, &totalMicroseconds);
 
     std::string text;
     if (code == CURLE_COULDNT_CONNECT || (code == CURLE_OPERATION_TIMEDOUT && connectMicroseconds == 0)) {
         text = "Failed to connect to " + server + " port " + std::to_string(port) + " after " +
-               std::to_string(totalMicroseconds / 1000) + " ms: " + curl_easy_strerror(code);
+               std::to_string(totalMicroseconds / 1000) + " ms: " + Curl()->easy_strerror(code);
     } else if (reply == 0 && code == CURLE_OPERATION_TIMEDOUT) {
-        text = "No reply from " + server + " port " + std::to_string(port) + ": " + curl_easy_strerror(code);
+        text = "No reply from " + server + " port " + std::to_string(port) + ": " + Curl()->easy_strerror(code);
     } else {
-        text = curl_easy_strerror(code);
+        text = Curl()->easy_strerror(code);
         if (reply >= 100)
             text += ": " + std::to_string(reply);
     }
@@ -152,10 +147,7 @@ private:
 
 }  // namespace
 
-FtpClient::FtpClient() : m_curl(nullptr), m_port(0)
-{
-    InitCurlOnce();
-}
+FtpClient::FtpClient() : m_curl(nullptr), m_port(0) {}
 
 FtpClient::~FtpClient()
 {
@@ -171,10 +163,15 @@ bool FtpClient::Login(const std::string& server, INTERNET_PORT port, const std::
         *text = "Not a server name: \"" + server.substr(0, 120) + "\"";
         return false;
     }
-    m_curl = curl_easy_init();
+    if (Curl() == nullptr) {
+        *error = ERROR_INTERNET_INTERNAL_ERROR;
+        *text = "The Internet library (libcurl.so.4) cannot be loaded";
+        return false;
+    }
+    m_curl = Curl()->easy_init();
     if (m_curl == nullptr) {
         *error = ERROR_NOT_ENOUGH_MEMORY;
-        *text = curl_easy_strerror(CURLE_OUT_OF_MEMORY);
+        *text = Curl()->easy_strerror(CURLE_OUT_OF_MEMORY);
         return false;
     }
     m_server = server;
@@ -182,37 +179,37 @@ bool FtpClient::Login(const std::string& server, INTERNET_PORT port, const std::
     CURL* curl = Handle(m_curl);
     const FtpTimeouts timeouts = CurrentFtpTimeouts();
 
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
-    curl_easy_setopt(curl, CURLOPT_PROXY, "");  // no proxy from the environment: the program reads none
-    curl_easy_setopt(curl, CURLOPT_USERNAME, user.c_str());
-    curl_easy_setopt(curl, CURLOPT_PASSWORD, password.c_str());
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeouts.serverResponseSeconds);
-    curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, timeouts.acceptMs);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallSeconds);
-    curl_easy_setopt(curl, CURLOPT_MAXAGE_CONN, kKeepConnectionSeconds);
-    curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
+    Curl()->easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    Curl()->easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
+    Curl()->easy_setopt(curl, CURLOPT_PROXY, "");  // no proxy from the environment: the program reads none
+    Curl()->easy_setopt(curl, CURLOPT_USERNAME, user.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_PASSWORD, password.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
+    Curl()->easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeouts.serverResponseSeconds);
+    Curl()->easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, timeouts.acceptMs);
+    Curl()->easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    Curl()->easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallSeconds);
+    Curl()->easy_setopt(curl, CURLOPT_MAXAGE_CONN, kKeepConnectionSeconds);
+    Curl()->easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
     if (passive) {
-        curl_easy_setopt(curl, CURLOPT_FTP_USE_EPSV, 0L);  // PASV, which small servers know
+        Curl()->easy_setopt(curl, CURLOPT_FTP_USE_EPSV, 0L);  // PASV, which small servers know
     } else {
         // Active mode: the scale opens the data connection back to this machine's address of the
         // control connection. PORT, not EPRT, which small embedded servers do not know.
-        curl_easy_setopt(curl, CURLOPT_FTPPORT, "-");
-        curl_easy_setopt(curl, CURLOPT_FTP_USE_EPRT, 0L);
+        Curl()->easy_setopt(curl, CURLOPT_FTPPORT, "-");
+        Curl()->easy_setopt(curl, CURLOPT_FTP_USE_EPRT, 0L);
     }
 
     // Logging in is a step of its own: the directory URL with no body sends USER, PASS and PWD and
     // keeps the connection for the stores that follow.
     const std::string url = "ftp://" + server + ":" + std::to_string(port) + "/";
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
-    const CURLcode code = curl_easy_perform(curl);
+    Curl()->easy_setopt(curl, CURLOPT_URL, url.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    const CURLcode code = Curl()->easy_perform(curl);
     if (code != CURLE_OK) {
         *error = ToInternetError(code);
         *text = DescribeFailure(curl, code, server, port);
-        curl_easy_cleanup(curl);
+        Curl()->easy_cleanup(curl);
         m_curl = nullptr;
         return false;
     }
@@ -231,16 +228,16 @@ bool FtpClient::Store(const std::string& localPath, const std::string& remoteNam
 
     CURL* curl = Handle(m_curl);
     const std::string url = "ftp://" + m_server + ":" + std::to_string(m_port) + "/" + EscapeName(remoteName);
-    curl_easy_setopt(curl, CURLOPT_NOBODY, 0L);
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, transferType == FTP_TRANSFER_TYPE_ASCII ? 1L : 0L);
-    curl_easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadLocalFile);
-    curl_easy_setopt(curl, CURLOPT_READDATA, file.Descriptor());
-    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, size);
-    const CURLcode code = curl_easy_perform(curl);
-    curl_easy_setopt(curl, CURLOPT_READDATA, nullptr);
+    Curl()->easy_setopt(curl, CURLOPT_NOBODY, 0L);
+    Curl()->easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    Curl()->easy_setopt(curl, CURLOPT_URL, url.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_TRANSFERTEXT, transferType == FTP_TRANSFER_TYPE_ASCII ? 1L : 0L);
+    Curl()->easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
+    Curl()->easy_setopt(curl, CURLOPT_READFUNCTION, ReadLocalFile);
+    Curl()->easy_setopt(curl, CURLOPT_READDATA, file.Descriptor());
+    Curl()->easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, size);
+    const CURLcode code = Curl()->easy_perform(curl);
+    Curl()->easy_setopt(curl, CURLOPT_READDATA, nullptr);
     return code == CURLE_OK;
 }
 
@@ -248,7 +245,7 @@ void FtpClient::Close()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_curl != nullptr) {
-        curl_easy_cleanup(Handle(m_curl));
+        Curl()->easy_cleanup(Handle(m_curl));
         m_curl = nullptr;
     }
 }

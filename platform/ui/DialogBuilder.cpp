@@ -2,6 +2,7 @@
 // converted to pixels from the dialog font's average character size as Windows does it.
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -108,10 +109,18 @@ const DialogTemplate* FindDialogTemplate(UINT nID)
 
 QRect DialogUnitsToPixels(const QFont& font, int x, int y, int cx, int cy)
 {
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    const int baseX = (width / 26 + 1) / 2;
-    const int baseY = metrics.height();
+    // Every control of every page asks with the same few fonts: measure each font once.
+    static QHash<QString, QSize> baseUnits;
+    const QString key = font.key();
+    auto found = baseUnits.constFind(key);
+    if (found == baseUnits.constEnd()) {
+        const QFontMetrics metrics(font);
+        const int width =
+            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        found = baseUnits.insert(key, QSize((width / 26 + 1) / 2, metrics.height()));
+    }
+    const int baseX = found->width();
+    const int baseY = found->height();
     return QRect(x * baseX / 4, y * baseY / 8, cx * baseX / 4, cy * baseY / 8);
 }
 
