@@ -338,3 +338,22 @@ TEST_F(CopyPageTest, AFailureOtherThanTheInternetExceptionStillEndsTheUploadRead
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CopyPageTest, AScaleThatNeverOpensTheDataConnectionFailsWithinTheAcceptTimeOut)
+{
+    ScaleSimulator scale(kRecoveryAddress, {"--no-connect-back"});
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    QElapsedTimer clock;
+    clock.start();
+    Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
+    ASSERT_TRUE(WaitForResult(sheet.m_Page4));
+    EXPECT_GE(clock.elapsed(), 2900);         // it waited for the scale to connect back...
+    EXPECT_LT(clock.elapsed(), 3000 + 3000);  // ...for as long as it was told, and a margin
+    EXPECT_EQ(sheet.m_Page4.m_bCopyOK, FALSE);
+    EXPECT_EQ(sheet.m_Page4.m_strError, kFailedSendText);
+    EXPECT_EQ(Shown(&sheet.m_Page4), "001");
+}
+
+}  // namespace

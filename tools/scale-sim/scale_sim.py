@@ -79,6 +79,13 @@ class ScaleDTPHandler(DTPHandler):
 class ScaleHandler(FTPHandler):
     refuse_stores = 0  # how many stores are still to be refused; -1: all of them
     command_log = None
+    connect_back = True  # False: PORT is accepted but the data connection is never opened
+
+    def ftp_PORT(self, line):
+        if ScaleHandler.connect_back:
+            return FTPHandler.ftp_PORT(self, line)
+        self.respond("200 Active data connection established.")
+        return None
 
     def pre_process_command(self, line, cmd, arg):
         if self.command_log is not None:
@@ -136,6 +143,7 @@ def serve_ftp(options):
     if options.refuse_store:
         ScaleHandler.refuse_stores = options.refuse_store_count if options.refuse_store_count else -1
     ScaleHandler.command_log = options.command_log
+    ScaleHandler.connect_back = not options.no_connect_back
     ScaleHandler.authorizer = authorizer
     ScaleHandler.abstracted_fs = ScaleFilesystem
     ScaleHandler.dtp_handler = ScaleDTPHandler
@@ -162,6 +170,8 @@ def main():
     parser.add_argument("--stall-after", type=int, help="stop reading the data connection after N bytes")
     parser.add_argument("--silent", action="store_true", help="accept connections, never answer")
     parser.add_argument("--no-accept", action="store_true", help="never accept a connection")
+    parser.add_argument("--no-connect-back", action="store_true",
+                        help="accept PORT but never open the data connection (active mode)")
     parser.add_argument("--verbose", action="store_true", help="log the FTP conversation to stderr")
     options = parser.parse_args()
 
