@@ -40,23 +40,8 @@ if ! BUILD=$(cd "$BUILD_ARG" 2>/dev/null && pwd) || [ ! -x "$BUILD/bench/tarvel_
     exit 1
 fi
 
-# The peers and the scale: curl, srec_cat, pyftpdlib for Debian's interpreter.
-missing=
-command -v curl >/dev/null 2>&1 || missing="$missing curl"
-command -v srec_cat >/dev/null 2>&1 || missing="$missing srecord"
-/usr/bin/python3 -c 'import pyftpdlib' 2>/dev/null || missing="$missing python3-pyftpdlib"
-if [ -n "$missing" ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "bench: missing packages. Install them with:" >&2
-        echo "  sudo apt-get install -y$missing" >&2
-        exit 1
-    fi
-    echo "bench: installing:$missing"
-    export DEBIAN_FRONTEND=noninteractive
-    # shellcheck disable=SC2086
-    { apt-get update -q && apt-get install -y -q --no-install-recommends $missing; } ||
-        { echo "bench: cannot install$missing" >&2; exit 1; }
-fi
+# The peers and the scale (curl, srec_cat, pyftpdlib) come with the project's other packages.
+sh "$SOURCE/tools/install-deps.sh" || exit 1
 
 WORK=$(mktemp -d "$BUILD/bench-work.XXXXXX") || exit 1
 # The scale stores into memory where it can, so that disk write-back does not blur the upload figures.
