@@ -129,23 +129,6 @@ ULONGLONG CFile::Seek(std::int64_t lOff, UINT nFrom)
     return static_cast<ULONGLONG>(position);
 }
 
-UINT CFile::Read(void* lpBuf, UINT nCount)
-{
-    auto* out = static_cast<char*>(lpBuf);
-    UINT done = 0;
-    while (done < nCount) {
-        const ssize_t n = ::read(m_fd, out + done, nCount - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw new CFileException(CFileException::genericException, errno);
-        if (n == 0)
-            break;
-        done += static_cast<UINT>(n);
-    }
-    return done;
-}
-
 void CFile::Write(const void* lpBuf, UINT nCount)
 {
     const auto* in = static_cast<const char*>(lpBuf);

@@ -50,7 +50,6 @@ public:
     ULONGLONG GetLength() const;
     ULONGLONG Seek(std::int64_t lOff, UINT nFrom);
     ULONGLONG SeekToEnd() { return Seek(0, end); }
-    UINT Read(void* lpBuf, UINT nCount);
     // Throws a CFileException* when the bytes cannot all be written.
     void Write(const void* lpBuf, UINT nCount);
 

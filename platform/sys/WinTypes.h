@@ -34,7 +34,6 @@ constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_USER = 0x0400;
-constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT IPM_SETADDRESS = WM_USER + 101;     // 1125

@@ -34,10 +34,6 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             button->setChecked(wParam == 1);
         return 0;
-    case BM_GETCHECK:
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            return button->isChecked() ? 1 : 0;
-        return 0;
     case IPM_SETADDRESS:
         if (widget != nullptr && m_impl->controlKind == ControlKind::IpAddress)
             SetIpAddress(widget, lParam);

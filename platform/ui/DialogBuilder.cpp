@@ -159,7 +159,6 @@ void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
         CWnd::Impl& impl = WindowAccess::ImplOf(wnd.get());
         impl.kind = WindowKind::Control;
         impl.controlKind = control.kind;
-        impl.id = control.id;
         impl.style = control.style;
         impl.widget = widget;
         impl.hidden = (control.style & CS_HIDDEN) != 0;

@@ -75,13 +75,6 @@ BOOL CFont::Attach(HFONT hFont)
     return TRUE;
 }
 
-HFONT CFont::Detach()
-{
-    HFONT hFont = m_hObject;
-    m_hObject = nullptr;
-    return hFont;
-}
-
 BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
 {
     return Attach(::CreateFontIndirect(lpLogFont));

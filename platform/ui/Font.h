@@ -39,7 +39,6 @@ public:
     CFont& operator=(const CFont&) = delete;
 
     BOOL Attach(HFONT hFont);
-    HFONT Detach();
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
     int GetLogFont(LOGFONT* pLogFont) const;
     BOOL DeleteObject();

@@ -1,6 +1,7 @@
 #include "platform/ui/PropertyPage.h"
 
-CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : m_nIDTemplate(nIDTemplate), m_nIDCaption(nIDCaption) {}
+// The caption always comes from the template: the wizard shows the sheet's caption anyway.
+CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT) : m_nIDTemplate(nIDTemplate) {}
 
 CPropertyPage::~CPropertyPage() = default;
 

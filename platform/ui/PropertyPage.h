@@ -24,5 +24,4 @@ public:
 private:
     friend class CPropertySheet;
     UINT m_nIDTemplate;
-    UINT m_nIDCaption;
 };

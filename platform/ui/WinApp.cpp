@@ -39,14 +39,13 @@ void SetPaths(const std::string& programPath)
     paths.exeName = programPath.substr(nameStart, hasExtension ? dot - nameStart : std::string::npos);
     if (g_pApp != nullptr) {
         g_pApp->m_pszHelpFilePath = paths.helpFilePath.c_str();
-        g_pApp->m_pszExeName = paths.exeName.c_str();
         if (!g_appNameGiven)
             g_pApp->m_pszAppName = paths.exeName.c_str();
     }
 }
 }  // namespace
 
-CWinApp::CWinApp(LPCSTR lpszAppName) : m_pszAppName(lpszAppName), m_pszExeName(nullptr), m_pszHelpFilePath(nullptr)
+CWinApp::CWinApp(LPCSTR lpszAppName) : m_pszAppName(lpszAppName), m_pszHelpFilePath(nullptr)
 {
     g_pApp = this;
     g_appNameGiven = lpszAppName != nullptr;

@@ -14,7 +14,6 @@ public:
     virtual int ExitInstance();
 
     LPCSTR m_pszAppName;        // the program file's base name unless given
-    LPCSTR m_pszExeName;        // the program file's base name
     LPCSTR m_pszHelpFilePath;   // the program file's full path with the extension HLP
     CWnd* m_pMainWnd = nullptr;
 };

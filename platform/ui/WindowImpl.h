@@ -42,7 +42,6 @@ enum class WindowKind { None, Dialog, Sheet, Control };
 struct CWnd::Impl {
     WindowKind kind = WindowKind::None;
     ControlKind controlKind = ControlKind::Static;
-    int id = 0;
     UINT style = 0;
     QPointer<QWidget> widget;
     bool ownsWidget = false;          // pages and the sheet delete their widget; controls die with their page

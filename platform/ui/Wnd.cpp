@@ -40,11 +40,6 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return found == m_impl->controls.end() ? nullptr : found->second.get();
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return m_impl->id;
-}
-
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
     const BOOL wasVisible = !m_impl->hidden;

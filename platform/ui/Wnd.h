@@ -22,7 +22,6 @@ public:
 
     // The control with this ID on this window's template; nullptr when there is none (or no window yet).
     CWnd* GetDlgItem(int nID) const;
-    int GetDlgCtrlID() const;
 
     BOOL ShowWindow(int nCmdShow);
     BOOL EnableWindow(BOOL bEnable = TRUE);

@@ -308,9 +308,6 @@ TEST_F(CopyPageTest, ThePageKeepsTheSendsOwnResult)
     EXPECT_FALSE(sheet.m_Page4Font.m_bCopying);
 }
 
-}  // namespace
-
-namespace {
 
 using platform::seams::InternetFault;
 
@@ -336,10 +333,6 @@ TEST_F(CopyPageTest, AFailureOtherThanTheInternetExceptionStillEndsTheUploadRead
     ASSERT_EQ(wizard.boxes.size(), 1u);
     EXPECT_EQ(wizard.boxes[0].text, sheet.m_Page6.m_strError);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(CopyPageTest, AScaleThatNeverOpensTheDataConnectionFailsWithinTheAcceptTimeOut)
 {
