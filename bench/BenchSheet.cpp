@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
-#include "platform/ui/MessageBox.h"
+#include "tests/support/TestServices.h"
 #include "platform/ui/Thread.h"
 #include "platform/ui/WinApp.h"
 #include "resources/ResourceIds.h"
@@ -11,9 +11,9 @@
 BenchSheet::BenchSheet() : m_boxes(std::make_shared<std::vector<std::string>>())
 {
     m_dir = m_tempDir.path().toStdString();
-    platform::seams::SetProgramPath((m_dir + "/TarvelWiz").c_str());
+    test_services::SetProgramPath((m_dir + "/TarvelWiz").c_str());
     auto boxes = m_boxes;
-    platform::seams::SetMessageBoxHandler([boxes](const platform::seams::MessageBoxCall& call) {
+    test_services::SetMessageBoxHandler([boxes](const test_services::MessageBoxCall& call) {
         boxes->push_back(call.text);
         return IDOK;
     });
@@ -28,13 +28,13 @@ BenchSheet::BenchSheet() : m_boxes(std::make_shared<std::vector<std::string>>())
 BenchSheet::~BenchSheet()
 {
     // A worker still running reports to a page of this sheet: let it finish first.
-    while (platform::seams::RunningWorkerThreads() != 0) {
+    while (test_services::RunningWorkerThreads() != 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(1);
     }
     Pump();
     m_sheet.reset();
-    platform::seams::SetMessageBoxHandler(nullptr);
+    test_services::SetMessageBoxHandler(nullptr);
 }
 
 void BenchSheet::Pump()

@@ -19,7 +19,8 @@
 #include "bench/ResultSink.h"
 #include "bench/Spread.h"
 #include "bench/TickMonitor.h"
-#include "platform/ui/TestAccess.h"
+#include "tests/support/TestServices.h"
+#include "tests/support/WidgetAccess.h"
 #include "platform/ui/Thread.h"
 #include "resources/ControlIds.h"
 
@@ -75,7 +76,7 @@ int RunCheckBench(const Options& options)
     sheet.m_nUpdateMode = MODE_BIOS_APLY;
     sheet.SetActivePage(&page);
     BenchSheet::Pump();
-    auto* button = qobject_cast<QAbstractButton*>(platform::seams::WidgetOf(page.GetDlgItem(IDC_CHECK_CONNECTION)));
+    auto* button = qobject_cast<QAbstractButton*>(test_services::WidgetOf(page.GetDlgItem(IDC_CHECK_CONNECTION)));
     if (button == nullptr) {
         std::fprintf(stderr, "check: the page has no Check Connection button\n");
         return 1;
@@ -92,7 +93,7 @@ int RunCheckBench(const Options& options)
         const auto done = wait.Until([&page] { return page.m_bChecking == FALSE; }, kRunTimeoutMs);
         ticks.End();
         const double gap = ticks.LongestGapMs();
-        while (platform::seams::RunningWorkerThreads() != 0)
+        while (test_services::RunningWorkerThreads() != 0)
             Settle(1);
         if (!done || sheet.m_nConnectState != CONNECT_OK || bench.Boxes().size() != boxes) {
             std::fprintf(stderr, "check: our run failed%s%s\n", bench.Boxes().size() != boxes ? ": " : "",

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "bench/Benches.h"
+#include "tests/support/TestServices.h"
 
 namespace {
 // The offscreen plugin says once per sheet that it cannot pass size hints on; that is no news here.
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
+    test_services::Install();
     const Options options(argc, argv, 2);
     if (std::strcmp(argv[1], "upload") == 0)
         return RunUploadBench(options);

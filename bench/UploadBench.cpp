@@ -14,6 +14,7 @@
 #include "bench/Spread.h"
 #include "bench/TickMonitor.h"
 #include "platform/ui/Thread.h"
+#include "tests/support/TestServices.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ int RunUploadBench(const Options& options)
         const auto done = wait.Until([&page] { return page.m_bCopyDone != FALSE; }, kRunTimeoutMs);
         ticks.End();
         const double gap = ticks.LongestGapMs();
-        while (platform::seams::RunningWorkerThreads() != 0)
+        while (test_services::RunningWorkerThreads() != 0)
             Settle(1);
         if (!done || !page.m_bCopyOK || bench.Boxes().size() != boxes || !SameContents(image, stored)) {
             std::fprintf(stderr, "upload: our run failed%s%s\n", bench.Boxes().size() != boxes ? ": " : "",

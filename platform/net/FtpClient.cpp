@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include "platform/net/CurlLibrary.h"
-#include "platform/net/InternetTimeouts.h"
 
 namespace platform::net {
 namespace {
@@ -147,7 +146,7 @@ private:
 
 }  // namespace
 
-FtpClient::FtpClient() : m_curl(nullptr), m_port(0) {}
+FtpClient::FtpClient(const FtpTimeouts& timeouts) : m_timeouts(timeouts), m_curl(nullptr), m_port(0) {}
 
 FtpClient::~FtpClient()
 {
@@ -177,7 +176,7 @@ bool FtpClient::Login(const std::string& server, INTERNET_PORT port, const std::
     m_server = server;
     m_port = port;
     CURL* curl = Handle(m_curl);
-    const FtpTimeouts timeouts = CurrentFtpTimeouts();
+    const FtpTimeouts& timeouts = m_timeouts;
 
     Curl()->easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     Curl()->easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");

@@ -6,12 +6,13 @@
 #include <string>
 
 #include "platform/net/InternetDefs.h"
+#include "platform/net/InternetTimeouts.h"
 
 namespace platform::net {
 
 class FtpClient {
 public:
-    FtpClient();
+    explicit FtpClient(const FtpTimeouts& timeouts);
     ~FtpClient();
     FtpClient(const FtpClient&) = delete;
     FtpClient& operator=(const FtpClient&) = delete;
@@ -30,6 +31,7 @@ public:
     void Close();
 
 private:
+    FtpTimeouts m_timeouts;
     void* m_curl;  // the libcurl easy handle, which holds the logged-in connection
     std::string m_server;
     INTERNET_PORT m_port;

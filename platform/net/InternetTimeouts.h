@@ -15,13 +15,4 @@ struct FtpTimeouts {
 
 constexpr FtpTimeouts kDefaultFtpTimeouts = {60000, 60, 60000, 60};
 
-// The time-outs in force: the defaults, unless a test has shortened them.
-FtpTimeouts CurrentFtpTimeouts();
-
 }  // namespace platform::net
-
-namespace platform::seams {
-// Tests only: shorter time-outs, so that a test sees a bound hold without waiting minutes.
-void SetFtpTimeouts(const platform::net::FtpTimeouts& timeouts);
-void RestoreFtpTimeouts();
-}  // namespace platform::seams

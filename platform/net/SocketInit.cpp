@@ -1,17 +1,32 @@
 #include "platform/net/SocketInit.h"
 
-#include <atomic>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "platform/net/SocketService.h"
+#include "platform/services/RealServices.h"
 
 namespace {
-std::atomic<bool> g_initFails{false};
-}
+// Sockets here need no start-up of their own; the check is that the system lets the process make one.
+class SystemSockets : public platform::SocketService {
+public:
+    bool Start() override
+    {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return false;
+        ::close(fd);
+        return true;
+    }
+};
+}  // namespace
 
-// Sockets here need no start-up of their own; what is left is the answer the start-up test asks for.
 BOOL AfxSocketInit(void*)
 {
-    return g_initFails.load() ? FALSE : TRUE;
+    return platform::Services().sockets->Start() ? TRUE : FALSE;
 }
 
-namespace platform::seams {
-void SetSocketInitFails(bool fails) { g_initFails.store(fails); }
+std::shared_ptr<platform::SocketService> platform::MakeSystemSockets()
+{
+    return std::make_shared<SystemSockets>();
 }

@@ -1,13 +1,13 @@
 #include "platform/sys/CodePage.h"
 
-#include <atomic>
 #include <cstring>
 #include <langinfo.h>
 #include <strings.h>
 
-namespace {
+#include "platform/services/RealServices.h"
+#include "platform/sys/CodePageService.h"
 
-std::atomic<UINT> g_forcedCodePage{0};
+namespace {
 
 UINT CodePageFromLocale()
 {
@@ -27,6 +27,11 @@ UINT CodePageFromLocale()
     return 1252;
 }
 
+class LocaleCodePage : public platform::CodePageService {
+public:
+    UINT CodePage() override { return CodePageFromLocale(); }
+};
+
 int Utf8Length(BYTE b)
 {
     if (b >= 0xF0 && b <= 0xF4)
@@ -42,8 +47,7 @@ int Utf8Length(BYTE b)
 
 UINT GetACP()
 {
-    const UINT forced = g_forcedCodePage.load();
-    return forced != 0 ? forced : CodePageFromLocale();
+    return platform::Services().codePage->CodePage();
 }
 
 BOOL IsDBCSLeadByte(BYTE b)
@@ -78,6 +82,7 @@ const char* CharNextA(const char* p)
     return p + length;
 }
 
-namespace platform::seams {
-void SetCodePage(UINT codePage) { g_forcedCodePage.store(codePage); }
-}  // namespace platform::seams
+std::shared_ptr<platform::CodePageService> platform::MakeLocaleCodePage()
+{
+    return std::make_shared<LocaleCodePage>();
+}

@@ -5,8 +5,7 @@
 
 #include "platform/sys/WinTypes.h"
 
-// 0 means "take it from the locale's character set" (the default). Code pages understood:
-// 932 (Shift-JIS), 936 (GBK), 949 (Korean), 950 (Big5), 65001 (UTF-8); anything else is single-byte.
+// The code page of the application's code page service (the locale's character set in the program).
 UINT GetACP();
 
 // TRUE when the byte is the first byte of a two-byte character in the current code page.
@@ -15,8 +14,3 @@ BOOL IsDBCSLeadByte(BYTE b);
 // The start of the character after the one at p; p itself at the terminator. A lead byte followed
 // by the terminator counts as one byte.
 const char* CharNextA(const char* p);
-
-namespace platform::seams {
-// Tests only: force a code page (0 restores the locale's).
-void SetCodePage(UINT codePage);
-}

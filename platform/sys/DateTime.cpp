@@ -4,6 +4,9 @@
 #include <ctime>
 #include <locale.h>
 
+#include "platform/services/RealServices.h"
+#include "platform/sys/ClockService.h"
+
 namespace {
 constexpr double kUnixEpochInDays = 25569.0;  // 1 January 1970 counted from 30 December 1899
 
@@ -16,11 +19,16 @@ locale_t UserTimeLocale()
     }();
     return locale;
 }
+
+class SystemClock : public platform::ClockService {
+public:
+    std::time_t Now() override { return std::time(nullptr); }
+};
 }  // namespace
 
 COleDateTime COleDateTime::GetCurrentTime()
 {
-    const std::time_t now = std::time(nullptr);
+    const std::time_t now = platform::Services().clock->Now();
     std::tm local {};
     localtime_r(&now, &local);
     COleDateTime result;
@@ -37,4 +45,9 @@ CString COleDateTime::Format(DWORD, DWORD) const
     char text[128];
     const std::size_t length = strftime_l(text, sizeof(text), "%x %X", &parts, UserTimeLocale());
     return CString(text, length);
+}
+
+std::shared_ptr<platform::ClockService> platform::MakeSystemClock()
+{
+    return std::make_shared<SystemClock>();
 }

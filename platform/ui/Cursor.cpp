@@ -66,11 +66,3 @@ HCURSOR SetCursor(HCURSOR hCursor)
         ShowShape(false, Qt::ArrowCursor);
     return previous;
 }
-
-namespace platform::seams {
-UINT CurrentCursorId()
-{
-    const HCURSOR current = CurrentHandle();
-    return current != nullptr ? IdOf(current) : 0;
-}
-}  // namespace platform::seams

@@ -15,9 +15,3 @@ HCURSOR LoadCursor(void* hInstance, UINT nIDCursor);
 
 // Shows the cursor and returns the one shown before it; nullptr hides the cursor.
 HCURSOR SetCursor(HCURSOR hCursor);
-
-namespace platform::seams {
-// Tests only: the system cursor ID the application shows now: IDC_ARROW when nothing is set, 0 when
-// the cursor is hidden.
-UINT CurrentCursorId();
-}  // namespace platform::seams

@@ -5,30 +5,17 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
-#include <optional>
 
+#include "platform/services/RealServices.h"
+#include "platform/ui/FileDialogService.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WindowImpl.h"
 
 namespace {
 
-struct ScriptedAnswer {
-    bool ok;
-    std::string path;
-    DWORD filterIndex;
-};
-
-std::optional<ScriptedAnswer> g_nextAnswer;
-std::optional<platform::seams::FileDialogCall> g_lastCall;
-
 QString FromLocal(const std::string& text)
 {
     return QString::fromLocal8Bit(text.c_str());
-}
-
-CString ToLocal(const QString& text)
-{
-    return text.toLocal8Bit().toStdString();
 }
 
 // "desc|pattern|desc|pattern||" as Qt name filters. Qt reads the patterns from the parentheses at the
@@ -59,21 +46,20 @@ DWORD FilterIndexOf(const QStringList& filters, const QString& selected)
     return 0;
 }
 
+QString WithoutDot(const std::string& extension)
+{
+    const QString text = FromLocal(extension);
+    return text.startsWith(QLatin1Char('.')) ? text.mid(1) : text;
+}
+
 // A file name without any dot gets the default extension, as Qt's own dialog does it.
 QString WithDefaultExtension(const QString& path, const std::string& defExt)
 {
-    QString extension = FromLocal(defExt);
-    if (extension.startsWith(QLatin1Char('.')))
-        extension.remove(0, 1);
+    const QString extension = WithoutDot(defExt);
     const QFileInfo info(path);
     if (extension.isEmpty() || path.isEmpty() || info.isDir() || info.fileName().contains(QLatin1Char('.')))
         return path;
     return path + QLatin1Char('.') + extension;
-}
-
-bool FolderExists(const QString& path)
-{
-    return QFileInfo(path).absoluteDir().exists();
 }
 
 QWidget* OwnerWidget(CWnd* pParentWnd)
@@ -91,6 +77,42 @@ std::size_t NameStart(const CString& path)
     return slash == CString::npos ? 0 : slash + 1;
 }
 
+class QtFileDialog : public platform::FileDialogService {
+public:
+    platform::FileDialogAnswer Ask(const platform::FileDialogRequest& request) override
+    {
+        const QStringList filters = NameFilters(request.filter);
+        QFileDialog dialog(OwnerWidget(request.parent));
+        dialog.setAcceptMode(request.openFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & OFN_OVERWRITEPROMPT));
+        if (!filters.isEmpty()) {
+            dialog.setNameFilters(filters);
+            if (request.filterIndex >= 1 && request.filterIndex <= static_cast<DWORD>(filters.size()))
+                dialog.selectNameFilter(filters[static_cast<qsizetype>(request.filterIndex) - 1]);
+        }
+        dialog.setDefaultSuffix(WithoutDot(request.defExt));
+        if (!request.fileName.empty())
+            dialog.selectFile(FromLocal(request.fileName));
+        platform::FileDialogAnswer answer;
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return answer;
+        answer.chosen = true;
+        answer.path = dialog.selectedFiles().first().toLocal8Bit().toStdString();
+        answer.filterIndex = FilterIndexOf(filters, dialog.selectedNameFilter());
+        return answer;
+    }
+
+    void ReportMissingFolder(const platform::FileDialogRequest& request, const std::string& folder) override
+    {
+        QMessageBox::warning(OwnerWidget(request.parent),
+                             request.openFileDialog ? QStringLiteral("Open") : QStringLiteral("Save As"),
+                             QStringLiteral("%1\nThe path does not exist.\nCheck the path and try again.")
+                                 .arg(QDir::toNativeSeparators(FromLocal(folder))));
+    }
+};
+
 }  // namespace
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
@@ -104,51 +126,27 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFil
     m_ofn.Flags = dwFlags;
 }
 
+// The operator is asked until the chosen file's folder exists (when it must) or the dialog is cancelled.
 int CFileDialog::DoModal()
 {
-    g_lastCall = platform::seams::FileDialogCall{m_bOpenFileDialog, m_strDefExt, m_strFileName, m_ofn.Flags, m_strFilter};
-    const QStringList filters = NameFilters(m_strFilter);
-
-    QString chosen;
-    DWORD filterIndex = 0;
-    if (g_nextAnswer) {
-        const ScriptedAnswer answer = *g_nextAnswer;
-        g_nextAnswer.reset();
-        // A folder that does not exist is refused and the operator gives up: a cancelled dialog.
-        chosen = WithDefaultExtension(FromLocal(answer.path), m_strDefExt);
-        if (!answer.ok || ((m_ofn.Flags & OFN_PATHMUSTEXIST) && !FolderExists(chosen)))
+    platform::FileDialogRequest request{m_bOpenFileDialog, m_strDefExt,      m_strFileName,
+                                        m_ofn.Flags,       m_strFilter,      m_ofn.nFilterIndex,
+                                        m_pParentWnd};
+    for (;;) {
+        const platform::FileDialogAnswer answer = platform::Services().fileDialog->Ask(request);
+        if (!answer.chosen || answer.path.empty())
             return IDCANCEL;
-        filterIndex = answer.filterIndex;
-    } else {
-        QFileDialog dialog(OwnerWidget(m_pParentWnd));
-        dialog.setAcceptMode(m_bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::HideNameFilterDetails);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(m_ofn.Flags & OFN_OVERWRITEPROMPT));
-        if (!filters.isEmpty()) {
-            dialog.setNameFilters(filters);
-            if (m_ofn.nFilterIndex >= 1 && m_ofn.nFilterIndex <= static_cast<DWORD>(filters.size()))
-                dialog.selectNameFilter(filters[static_cast<qsizetype>(m_ofn.nFilterIndex) - 1]);
+        const QFileInfo chosen(WithDefaultExtension(FromLocal(answer.path), m_strDefExt));
+        if (!(m_ofn.Flags & OFN_PATHMUSTEXIST) || chosen.absoluteDir().exists()) {
+            m_strPathName = chosen.absoluteFilePath().toLocal8Bit().toStdString();
+            m_ofn.nFilterIndex = answer.filterIndex;
+            return IDOK;
         }
-        QString extension = FromLocal(m_strDefExt);
-        dialog.setDefaultSuffix(extension.startsWith(QLatin1Char('.')) ? extension.mid(1) : extension);
-        if (!m_strFileName.empty())
-            dialog.selectFile(FromLocal(m_strFileName));
-        for (;;) {
-            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-                return IDCANCEL;
-            chosen = WithDefaultExtension(dialog.selectedFiles().first(), m_strDefExt);
-            if (!(m_ofn.Flags & OFN_PATHMUSTEXIST) || FolderExists(chosen))
-                break;
-            QMessageBox::warning(&dialog, dialog.windowTitle(),
-                                 QStringLiteral("%1\nThe path does not exist.\nCheck the path and try again.")
-                                     .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())));
-        }
-        filterIndex = FilterIndexOf(filters, dialog.selectedNameFilter());
+        platform::Services().fileDialog->ReportMissingFolder(request,
+                                                             chosen.absolutePath().toLocal8Bit().toStdString());
+        request.fileName = answer.path;
+        request.filterIndex = answer.filterIndex;
     }
-    m_strPathName = ToLocal(QFileInfo(chosen).absoluteFilePath());
-    m_ofn.nFilterIndex = filterIndex;
-    return IDOK;
 }
 
 CString CFileDialog::GetPathName() const
@@ -174,28 +172,7 @@ CString CFileDialog::GetFileTitle() const
     return name.substr(0, name.rfind('.'));
 }
 
-namespace platform::seams {
-void SetNextFileDialogResult(const std::string& path, DWORD filterIndex)
+std::shared_ptr<platform::FileDialogService> platform::MakeQtFileDialog()
 {
-    g_nextAnswer = ScriptedAnswer{true, path, filterIndex};
+    return std::make_shared<QtFileDialog>();
 }
-
-void SetNextFileDialogCancel()
-{
-    g_nextAnswer = ScriptedAnswer{false, std::string(), 0};
-}
-
-bool LastFileDialog(FileDialogCall& call)
-{
-    if (!g_lastCall)
-        return false;
-    call = *g_lastCall;
-    return true;
-}
-
-void ResetFileDialogSeam()
-{
-    g_nextAnswer.reset();
-    g_lastCall.reset();
-}
-}  // namespace platform::seams

@@ -3,8 +3,6 @@
 // The filter selected when the dialog closes is m_ofn.nFilterIndex, counted from 1.
 #pragma once
 
-#include <string>
-
 #include "platform/sys/WinTypes.h"
 
 class CWnd;
@@ -43,22 +41,3 @@ private:
     CWnd* m_pParentWnd;
     CString m_strPathName;
 };
-
-namespace platform::seams {
-struct FileDialogCall {
-    BOOL openFileDialog;
-    std::string defExt;
-    std::string fileName;  // the initial file name
-    DWORD flags;
-    std::string filter;
-};
-// Tests only: the next DoModal returns IDOK with this path (a name without an extension gets the
-// default extension, as in the real dialog) and 1-based filter index, without showing a window.
-void SetNextFileDialogResult(const std::string& path, DWORD filterIndex);
-// Tests only: the next DoModal returns IDCANCEL without showing a window.
-void SetNextFileDialogCancel();
-// Tests only: the parameters of the last dialog run; false when none has run since the last reset.
-bool LastFileDialog(FileDialogCall& call);
-// Tests only: forgets the scripted answer and the last dialog.
-void ResetFileDialogSeam();
-}  // namespace platform::seams

@@ -1,8 +1,9 @@
 #include "platform/ui/Font.h"
 
 #include <QFont>
-#include <atomic>
 #include <cstring>
+#include <mutex>
+#include <unordered_set>
 
 #include "platform/ui/WindowImpl.h"
 
@@ -12,8 +13,16 @@ struct HFONT__ {
 };
 
 namespace {
-std::atomic<int> g_liveFonts{0};
+// The fonts made and not yet deleted: a deleted or unknown handle is refused, not read.
+std::mutex g_fontsMutex;
+std::unordered_set<HFONT> g_liveFonts;
+
+bool IsLive(HFONT hFont)
+{
+    std::lock_guard<std::mutex> lock(g_fontsMutex);
+    return g_liveFonts.count(hFont) != 0;
 }
+}  // namespace
 
 HFONT CreateFontIndirect(const LOGFONT* lplf)
 {
@@ -21,13 +30,14 @@ HFONT CreateFontIndirect(const LOGFONT* lplf)
         return nullptr;
     auto* font = new HFONT__{*lplf};
     font->logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
-    ++g_liveFonts;
+    std::lock_guard<std::mutex> lock(g_fontsMutex);
+    g_liveFonts.insert(font);
     return font;
 }
 
 int GetObject(HFONT hFont, int cbBuffer, void* lpvObject)
 {
-    if (hFont == nullptr || lpvObject == nullptr || cbBuffer <= 0)
+    if (lpvObject == nullptr || cbBuffer <= 0 || !IsLive(hFont))
         return 0;
     const int size = std::min<int>(cbBuffer, sizeof(LOGFONT));
     std::memcpy(lpvObject, &hFont->logFont, size);
@@ -36,10 +46,12 @@ int GetObject(HFONT hFont, int cbBuffer, void* lpvObject)
 
 BOOL DeleteObject(HFONT hFont)
 {
-    if (hFont == nullptr)
-        return FALSE;
+    {
+        std::lock_guard<std::mutex> lock(g_fontsMutex);
+        if (g_liveFonts.erase(hFont) == 0)
+            return FALSE;
+    }
     delete hFont;
-    --g_liveFonts;
     return TRUE;
 }
 
@@ -93,7 +105,3 @@ BOOL CFont::DeleteObject()
     m_hObject = nullptr;
     return TRUE;
 }
-
-namespace platform::seams {
-int LiveFontCount() { return g_liveFonts.load(); }
-}  // namespace platform::seams

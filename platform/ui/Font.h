@@ -46,8 +46,3 @@ public:
 
     HFONT m_hObject = nullptr;
 };
-
-namespace platform::seams {
-// Tests only: how many fonts CreateFontIndirect has made and not yet deleted.
-int LiveFontCount();
-}

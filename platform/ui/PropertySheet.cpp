@@ -1,24 +1,16 @@
 #include "platform/ui/PropertySheet.h"
 
-#include <QTimer>
-
 #include "platform/sys/StringRes.h"
 #include "platform/ui/SheetDialog.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WindowImpl.h"
 
 namespace {
-std::function<void(CPropertySheet*)> g_modalHook;
-
 SheetDialog* DialogOf(CWnd* pSheet)
 {
     return static_cast<SheetDialog*>(pSheet->GetImpl()->widget.data());
 }
 }  // namespace
-
-namespace platform::seams {
-void SetModalHook(std::function<void(CPropertySheet*)> hook) { g_modalHook = std::move(hook); }
-}  // namespace platform::seams
 
 CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd*, UINT iSelectPage)
     : m_nIDCaption(nIDCaption), m_nStartPage(iSelectPage)
@@ -133,10 +125,6 @@ std::intptr_t CPropertySheet::DoModal()
     if (!Create())
         return -1;
     SheetDialog* dialog = DialogOf(this);
-    if (g_modalHook) {
-        auto hook = g_modalHook;
-        QTimer::singleShot(0, dialog, [this, hook] { hook(this); });
-    }
     if (!m_bEnded)
         dialog->exec();
     m_bModal = false;
@@ -199,6 +187,8 @@ void CPropertySheet::EndDialog(int nResult)
     SheetDialog* dialog = DialogOf(this);
     if (dialog == nullptr)
         return;
+    // The window keeps the result, as a dialog does, also when it was shown without a modal loop.
+    dialog->setResult(nResult);
     if (m_bModal)
         dialog->done(nResult);
     else

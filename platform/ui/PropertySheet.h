@@ -3,7 +3,6 @@
 // page's OnQueryCancel.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "platform/ui/PropertyPage.h"
@@ -29,7 +28,7 @@ public:
 
     // Shows the sheet and runs its modal loop until Finish or Cancel: ID_WIZFINISH or IDCANCEL.
     std::intptr_t DoModal();
-    // Creates and shows the sheet without a modal loop (used by tests to drive a wizard).
+    // Creates and shows the sheet without a modal loop (a modeless wizard).
     BOOL Create();
     void DestroyWindow();
 
@@ -42,7 +41,6 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    friend struct SheetAccess;
     void PressBack();
     void PressNext();
     void PressFinish();
@@ -58,8 +56,3 @@ private:
     bool m_bEnded = false;
     int m_nResult = 0;
 };
-
-namespace platform::seams {
-// Tests only: runs once the modal loop of the next DoModal has started and the sheet is shown.
-void SetModalHook(std::function<void(CPropertySheet*)> hook);
-}  // namespace platform::seams

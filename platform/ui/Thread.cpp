@@ -1,35 +1,41 @@
 #include "platform/ui/Thread.h"
 
-#include <atomic>
 #include <system_error>
 #include <thread>
 
+#include "platform/services/RealServices.h"
+#include "platform/ui/WorkerService.h"
+
 namespace {
-std::atomic<bool> g_failNextStart{false};
-std::atomic<int> g_running{0};
+class SystemThreads : public platform::WorkerService {
+public:
+    bool Start(std::function<void()> work) override
+    {
+        try {
+            std::thread(std::move(work)).detach();
+            return true;
+        } catch (const std::system_error&) {
+            return false;
+        }
+    }
+};
 }  // namespace
 
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int, UINT, DWORD, void*)
 {
-    if (g_failNextStart.exchange(false))
-        return nullptr;
     auto* thread = new CWinThread();
-    ++g_running;
-    try {
-        std::thread([pfnThreadProc, pParam, thread] {
-            pfnThreadProc(pParam);
-            delete thread;
-            --g_running;
-        }).detach();
-    } catch (const std::system_error&) {
+    const bool started = platform::Services().workers->Start([pfnThreadProc, pParam, thread] {
+        pfnThreadProc(pParam);
         delete thread;
-        --g_running;
+    });
+    if (!started) {
+        delete thread;
         return nullptr;
     }
     return thread;
 }
 
-namespace platform::seams {
-void FailNextThreadStart() { g_failNextStart = true; }
-int RunningWorkerThreads() { return g_running.load(); }
-}  // namespace platform::seams
+std::shared_ptr<platform::WorkerService> platform::MakeSystemThreads()
+{
+    return std::make_shared<SystemThreads>();
+}

@@ -14,10 +14,3 @@ public:
 // nullptr when the thread cannot be started.
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority = 0,
                            UINT nStackSize = 0, DWORD dwCreateFlags = 0, void* lpSecurityAttrs = nullptr);
-
-namespace platform::seams {
-// Tests only: the next AfxBeginThread fails as when the system has no thread to give.
-void FailNextThreadStart();
-// Tests only: worker threads started and not yet returned.
-int RunningWorkerThreads();
-}  // namespace platform::seams

@@ -1,6 +1,8 @@
-// The application object: one global instance whose InitInstance the entry point calls.
+// The application object: one global instance whose InitInstance the entry point calls. It owns the
+// services through which the platform reaches the world (platform/services/AppServices.h).
 #pragma once
 
+#include "platform/services/AppServices.h"
 #include "platform/ui/Wnd.h"
 
 class CWinApp {
@@ -13,16 +15,21 @@ public:
     virtual BOOL InitInstance();
     virtual int ExitInstance();
 
+    // Takes the services to use from now on; the program's path among them gives the help-file path
+    // and, unless the application named itself, the application's name.
+    void UseServices(platform::AppServices services);
+
     LPCSTR m_pszAppName;        // the program file's base name unless given
     LPCSTR m_pszHelpFilePath;   // the program file's full path with the extension HLP
     CWnd* m_pMainWnd = nullptr;
+
+private:
+    platform::AppServices m_services;
+    bool m_bAppNameGiven;
+    CString m_strHelpFilePath;
+    CString m_strExeName;
 };
 
 CWinApp* AfxGetApp();
 // Framework set-up calls with nothing to do on this platform.
 void AfxEnableControlContainer();
-
-namespace platform::seams {
-// Tests only: the program file's full path, from which the help-file path and the base name follow.
-void SetProgramPath(const char* path);
-}  // namespace platform::seams

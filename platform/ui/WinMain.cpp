@@ -1,7 +1,8 @@
-// The program's entry point: the Qt application, then the one application object's InitInstance.
-// The program reads no command line: Qt is given the program's name alone.
+// The program's entry point: the Qt application, the real services, then the one application
+// object's InitInstance. The program reads no command line: Qt is given the program's name alone.
 #include <QApplication>
 
+#include "platform/services/RealServices.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WindowImpl.h"
 
@@ -14,6 +15,7 @@ int main(int, char* argv[])
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;
+    app->UseServices(platform::MakeRealServices());
     if (app->InitInstance())
         application.exec();
     return app->ExitInstance();

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-#include "platform/ui/TestAccess.h"
+#include "tests/support/WidgetAccess.h"
 #include "platform/ui/Thread.h"
 #include "resources/ControlIds.h"
 #include "tests/support/NetNamespace.h"
@@ -44,14 +44,14 @@ protected:
         CWnd* control = sheet.m_Page2a.GetDlgItem(IDC_SCALE_ADDRESS);
         const char* parts[] = {a, b, c, d};
         for (int i = 0; i < 4; ++i)
-            platform::seams::IpAddressField(control, i)->setText(QString::fromLatin1(parts[i]));
+            test_services::IpAddressField(control, i)->setText(QString::fromLatin1(parts[i]));
     }
     std::string ShownAddress()
     {
         CWnd* control = sheet.m_Page2a.GetDlgItem(IDC_SCALE_ADDRESS);
         std::string text;
         for (int i = 0; i < 4; ++i)
-            text += (i ? "." : "") + platform::seams::IpAddressField(control, i)->text().toStdString();
+            text += (i ? "." : "") + test_services::IpAddressField(control, i)->text().toStdString();
         return text;
     }
     void GoToFixedAddressPage()
@@ -154,7 +154,7 @@ TEST_F(ConnectionPageTest, ASuccessSurvivesBackAndNextAndANewCheckStartsAfresh)
     EXPECT_EQ(wizard.Active(), 1);
     wizard.Press(WizardButton::Next);
     EXPECT_EQ(wizard.Active(), 2);
-    EXPECT_EQ(platform::seams::RunningWorkerThreads(), 0);  // shown again without a new check
+    EXPECT_EQ(test_services::RunningWorkerThreads(), 0);  // shown again without a new check
     EXPECT_EQ(Shown(&page), "10000");
     EXPECT_TRUE(Next());
 
@@ -182,7 +182,7 @@ TEST_F(ConnectionPageTest, ASuccessSurvivesBackAndNextAndANewCheckStartsAfresh)
 TEST_F(ConnectionPageTest, AWorkerThatCannotStartEndsInAFailedCheck)
 {
     GoToFixedAddressPage();
-    platform::seams::FailNextThreadStart();
+    test_services::FailNextThreadStart();
     wizard.Click(&sheet.m_Page2, IDC_CHECK_CONNECTION);
     ASSERT_TRUE(WaitForResult(sheet.m_Page2, 2000));
     ASSERT_EQ(wizard.boxes.size(), 1u);
@@ -217,7 +217,7 @@ TEST_F(ConnectionPageTest, ABlankFieldIsRefusedAndChangesNothing)
     EXPECT_FALSE(sheet.m_Page2a.m_bChecking);
     EXPECT_STREQ(g_szScaleAddress, "0.0.0.0");
     EXPECT_EQ(sheet.m_nConnectState, CONNECT_FAILED);
-    EXPECT_EQ(platform::seams::RunningWorkerThreads(), 0);
+    EXPECT_EQ(test_services::RunningWorkerThreads(), 0);
 }
 
 TEST_F(ConnectionPageTest, ATypedAddressHoldsOnlyForTheNumbersThatWereChecked)
@@ -253,7 +253,7 @@ TEST_F(ConnectionPageTest, ATypedAddressHoldsOnlyForTheNumbersThatWereChecked)
     TypeAddress("10", "87", "20", "5");
     wizard.Press(WizardButton::Next);
     EXPECT_EQ(wizard.Active(), 9);
-    EXPECT_EQ(platform::seams::RunningWorkerThreads(), 0);
+    EXPECT_EQ(test_services::RunningWorkerThreads(), 0);
 
     // Back on the APLY page in test mode returns here, with the stored address and the kept state.
     wizard.Press(WizardButton::Back);

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "platform/net/InternetFaults.h"
 #include "platform/net/InternetTimeouts.h"
 #include "platform/ui/Thread.h"
 #include "resources/ControlIds.h"
@@ -29,7 +28,7 @@ protected:
     {
         TARVEL_SKIP_UNLESS_IN_TEST_NAMESPACE();
         // Short waits, so that a silent or stalled scale is given up within seconds here.
-        platform::seams::SetFtpTimeouts({3000, 2, 3000, 2});
+        test_services::SetFtpTimeouts({3000, 2, 3000, 2});
         imagePath = wizard.ProgramDir() + "/images/BOOT.BIN";
         std::system(("mkdir -p '" + wizard.ProgramDir() + "/images'").c_str());
         image.resize(300000);
@@ -39,8 +38,8 @@ protected:
     }
     void TearDown() override
     {
-        platform::seams::RestoreFtpTimeouts();
-        platform::seams::TakeInternetFault();
+        test_services::RestoreFtpTimeouts();
+        test_services::InjectInternetFault(test_services::InternetFault::None);
     }
 
     // Arrives on a copy page as the selection page before it would have sent the operator there.
@@ -226,7 +225,7 @@ TEST_F(CopyPageTest, AScaleThatStopsReadingOrCutsTheDataConnectionFailsAndThePag
         EXPECT_EQ(sheet.m_Page6.m_strError, kFailedSendText) << fault;
         EXPECT_EQ(Shown(&sheet.m_Page6), "001") << fault;
         EXPECT_TRUE(wizard.Enabled(WizardButton::Back)) << fault;
-        EXPECT_EQ(platform::seams::RunningWorkerThreads(), 0);
+        EXPECT_EQ(test_services::RunningWorkerThreads(), 0);
     }
 }
 
@@ -242,7 +241,7 @@ TEST_F(CopyPageTest, AResultIsShownAgainWithoutSendingUntilBackOrRetryClearsIt)
     EXPECT_EQ(wizard.Active(), 5);
     EXPECT_EQ(Shown(&sheet.m_Page4), "010");
     EXPECT_TRUE(wizard.Enabled(WizardButton::Next));
-    EXPECT_EQ(platform::seams::RunningWorkerThreads(), 0);
+    EXPECT_EQ(test_services::RunningWorkerThreads(), 0);
     EXPECT_EQ(Stores(scale), 1);
 
     // Back to the selection page and Next again sends the file again.
@@ -287,7 +286,7 @@ TEST_F(CopyPageTest, TheApplicationCopyTitleFollowsTheMode)
 
 TEST_F(CopyPageTest, AWorkerThatCannotStartEndsInAFailedUploadWithRetry)
 {
-    platform::seams::FailNextThreadStart();
+    test_services::FailNextThreadStart();
     Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
     ASSERT_TRUE(WaitForResult(sheet.m_Page4, 2000));
     ASSERT_EQ(wizard.boxes.size(), 1u);
@@ -309,11 +308,11 @@ TEST_F(CopyPageTest, ThePageKeepsTheSendsOwnResult)
 }
 
 
-using platform::seams::InternetFault;
+using test_services::InternetFault;
 
 TEST_F(CopyPageTest, AnOverlongErrorTextIsCutTo199Characters)
 {
-    platform::seams::InjectInternetFault(InternetFault::LongErrorText);
+    test_services::InjectInternetFault(InternetFault::LongErrorText);
     Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
     ASSERT_TRUE(WaitForResult(sheet.m_Page4));
     EXPECT_EQ(sheet.m_Page4.m_strError.size(), 199u);
@@ -323,7 +322,7 @@ TEST_F(CopyPageTest, AnOverlongErrorTextIsCutTo199Characters)
 
 TEST_F(CopyPageTest, AFailureOtherThanTheInternetExceptionStillEndsTheUploadReadably)
 {
-    platform::seams::InjectInternetFault(InternetFault::OutOfMemory);
+    test_services::InjectInternetFault(InternetFault::OutOfMemory);
     Arrive(sheet.m_Page6, MODE_BIOS_APLY, imagePath);
     ASSERT_TRUE(WaitForResult(sheet.m_Page6, 3000));
     EXPECT_EQ(sheet.m_Page6.m_bCopyOK, FALSE);

@@ -67,7 +67,7 @@ protected:
     void ChooseImage(CWnd* page, const char* kind, bool sRecord)
     {
         const std::string path = images + "/" + kind + (sRecord ? ".mot" : ".BIN");
-        platform::seams::SetNextFileDialogResult(path, sRecord ? 2 : 1);
+        test_services::SetNextFileDialogResult(path, sRecord ? 2 : 1);
         wizard.Click(page, IDC_SELECT);
     }
     // Next on a selection page, then the copy page's upload to its end.
@@ -108,7 +108,7 @@ TEST_P(EndToEndTest, TheOperationRunsFromTheIntroPageToCompletion)
         CWnd* address = sheet.m_Page2a.GetDlgItem(IDC_SCALE_ADDRESS);
         const char* fields[] = {"10", "87", "20", "5"};
         for (int i = 0; i < 4; ++i)
-            platform::seams::IpAddressField(address, i)->setText(QString::fromLatin1(fields[i]));
+            test_services::IpAddressField(address, i)->setText(QString::fromLatin1(fields[i]));
         wizard.Click(&sheet.m_Page2a, IDC_CHECK_CONNECTION);
         ASSERT_TRUE(wizard.PumpUntil([this] { return !sheet.m_Page2a.m_bChecking; }));
     } else {

@@ -10,6 +10,7 @@
 #include "tests/support/NetNamespace.h"
 #include "tests/support/NetTestFile.h"
 #include "tests/support/ScaleSimulator.h"
+#include "tests/support/TestServices.h"
 
 namespace {
 
@@ -21,11 +22,11 @@ using tarvel::test::ScaleSimulator;
 class FtpTimeoutPlatformTest : public ::testing::Test {
 protected:
     void SetUp() override { TARVEL_SKIP_UNLESS_IN_TEST_NAMESPACE(); }
-    void TearDown() override { platform::seams::RestoreFtpTimeouts(); }
+    void TearDown() override { test_services::RestoreFtpTimeouts(); }
 
     static void Timeouts(long connectMs, long responseSeconds, long stallSeconds)
     {
-        platform::seams::SetFtpTimeouts({connectMs, responseSeconds, connectMs, stallSeconds});
+        test_services::SetFtpTimeouts({connectMs, responseSeconds, connectMs, stallSeconds});
     }
 };
 

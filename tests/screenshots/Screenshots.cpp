@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/ui/MessageBox.h"
-#include "platform/ui/TestAccess.h"
+#include "tests/support/TestServices.h"
+#include "tests/support/WidgetAccess.h"
 #include "platform/ui/WinApp.h"
 #include "resources/ResourceIds.h"
 #include "transfer/ZeltoCopyPage.h"
@@ -25,7 +25,7 @@ void Save(CZeltoSheet& sheet, const QString& file)
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-    QWidget* window = platform::seams::SheetWindow(sheet);
+    QWidget* window = test_services::SheetWindow(sheet);
     if (!window->grab().save(file))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
     else
@@ -37,11 +37,12 @@ void Save(CZeltoSheet& sheet, const QString& file)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    test_services::Install();
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
     QTemporaryDir programDir;
-    platform::seams::SetProgramPath(qPrintable(programDir.path() + QStringLiteral("/TarvelWiz")));
-    platform::seams::SetMessageBoxHandler([](const platform::seams::MessageBoxCall&) { return IDOK; });
+    test_services::SetProgramPath(qPrintable(programDir.path() + QStringLiteral("/TarvelWiz")));
+    test_services::SetMessageBoxHandler([](const test_services::MessageBoxCall&) { return IDOK; });
 
     for (int mode = 0; mode < 3; ++mode) {
         CZeltoSheet sheet(IDS_CAPTION);

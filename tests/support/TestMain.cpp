@@ -1,7 +1,9 @@
-// GoogleTest's main inside a Qt application, so that tests drive real widgets (offscreen unless a
-// platform is chosen).
+// GoogleTest's main inside a Qt application with the test services wired, so that tests drive real
+// widgets (offscreen unless a platform is chosen).
 #include <QApplication>
 #include <gtest/gtest.h>
+
+#include "tests/support/TestServices.h"
 
 int main(int argc, char** argv)
 {
@@ -9,5 +11,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    test_services::Install();
     return RUN_ALL_TESTS();
 }

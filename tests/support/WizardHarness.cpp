@@ -17,18 +17,16 @@
 
 void ResetSeams()
 {
-    platform::seams::SetMessageBoxHandler(nullptr);
-    platform::seams::SetModalHook(nullptr);
-    platform::seams::SetCodePage(0);
+    test_services::Reset();
     std::strcpy(g_szScaleAddress, "192.168.10.1");
 }
 
 WizardHarness::WizardHarness(const std::string& programName)
 {
     m_dir = m_tempDir.path().toStdString();
-    platform::seams::SetProgramPath((m_dir + "/" + programName).c_str());
+    test_services::SetProgramPath((m_dir + "/" + programName).c_str());
     std::strcpy(g_szScaleAddress, "192.168.10.1");
-    platform::seams::SetMessageBoxHandler([this](const MessageBoxCall& call) {
+    test_services::SetMessageBoxHandler([this](const MessageBoxCall& call) {
         boxes.push_back(call);
         if (onBox)
             onBox(call);
@@ -45,7 +43,7 @@ WizardHarness::WizardHarness(const std::string& programName)
 WizardHarness::~WizardHarness()
 {
     // A worker still running holds the page; let it report before the sheet goes.
-    PumpUntil([] { return platform::seams::RunningWorkerThreads() == 0; }, 90000);
+    PumpUntil([] { return test_services::RunningWorkerThreads() == 0; }, 90000);
     Pump();
     m_sheet.reset();
     ResetSeams();
@@ -74,32 +72,32 @@ void WizardHarness::Pump()
 void WizardHarness::Press(WizardButton button)
 {
     Pump();
-    platform::seams::WizardButtonOf(*m_sheet, button)->click();
+    test_services::WizardButtonOf(*m_sheet, button)->click();
     Pump();
 }
 
 bool WizardHarness::Enabled(WizardButton button)
 {
     Pump();
-    QPushButton* widget = platform::seams::WizardButtonOf(*m_sheet, button);
+    QPushButton* widget = test_services::WizardButtonOf(*m_sheet, button);
     return widget->isEnabled() && !widget->isHidden();
 }
 
 bool WizardHarness::Shown(WizardButton button)
 {
     Pump();
-    return !platform::seams::WizardButtonOf(*m_sheet, button)->isHidden();
+    return !test_services::WizardButtonOf(*m_sheet, button)->isHidden();
 }
 
 int WizardHarness::EndResult() const
 {
-    return platform::seams::SheetEndResult(*m_sheet);
+    return test_services::SheetEndResult(*m_sheet);
 }
 
 void WizardHarness::Click(CWnd* pPage, int id)
 {
     Pump();
-    auto* button = qobject_cast<QAbstractButton*>(platform::seams::WidgetOf(pPage->GetDlgItem(id)));
+    auto* button = qobject_cast<QAbstractButton*>(test_services::WidgetOf(pPage->GetDlgItem(id)));
     if (button != nullptr)
         button->click();
     Pump();

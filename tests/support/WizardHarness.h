@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/MessageBox.h"
-#include "platform/ui/TestAccess.h"
+#include "tests/support/TestServices.h"
+#include "tests/support/WidgetAccess.h"
 #include "wizard/ZeltoSheet.h"
 
-using platform::seams::MessageBoxCall;
-using platform::seams::WizardButton;
+using test_services::MessageBoxCall;
+using test_services::WizardButton;
 
 class WizardHarness {
 public:
@@ -58,5 +58,5 @@ private:
     std::unique_ptr<CZeltoSheet> m_sheet;
 };
 
-// Puts the seams back as a run of the program finds them.
+// Puts the test services and the scale address back as a run of the program finds them.
 void ResetSeams();

@@ -12,6 +12,7 @@
 #include "platform/sys/Directory.h"
 #include "platform/ui/Cursor.h"
 #include "tests/support/ConverterFiles.h"
+#include "tests/support/WidgetAccess.h"
 
 using namespace converter_files;
 
@@ -107,12 +108,12 @@ TEST_F(ConversionPlatformTest, WaitCursorAndArrow)
     ASSERT_NE(arrow, nullptr);
     EXPECT_EQ(LoadCursor(nullptr, 32515), nullptr) << "a cursor the platform does not have";
 
-    EXPECT_EQ(platform::seams::CurrentCursorId(), IDC_ARROW);
+    EXPECT_EQ(test_services::CurrentCursorId(), IDC_ARROW);
     EXPECT_EQ(SetCursor(wait), arrow);
-    EXPECT_EQ(platform::seams::CurrentCursorId(), IDC_WAIT);
+    EXPECT_EQ(test_services::CurrentCursorId(), IDC_WAIT);
     EXPECT_EQ(SetCursor(wait), wait) << "setting it twice";
     EXPECT_EQ(SetCursor(arrow), wait);
-    EXPECT_EQ(platform::seams::CurrentCursorId(), IDC_ARROW) << "one arrow undoes any number of waits";
+    EXPECT_EQ(test_services::CurrentCursorId(), IDC_ARROW) << "one arrow undoes any number of waits";
 }
 
 }  // namespace

@@ -32,13 +32,13 @@ protected:
         ASSERT_EQ(RunIn(m_dir, "mkdir images"), 0);
         m_cwdBefore = CurrentDirectory();
         // What the operator sees while a message is open.
-        m_wizard.onBox = [this](const MessageBoxCall&) { m_cursorAtBox.push_back(platform::seams::CurrentCursorId()); };
+        m_wizard.onBox = [this](const MessageBoxCall&) { m_cursorAtBox.push_back(test_services::CurrentCursorId()); };
     }
 
     void TearDown() override
     {
         EXPECT_EQ(CurrentDirectory(), m_cwdBefore) << "the current directory is given back";
-        EXPECT_EQ(platform::seams::CurrentCursorId(), IDC_ARROW) << "the wait cursor is gone";
+        EXPECT_EQ(test_services::CurrentCursorId(), IDC_ARROW) << "the wait cursor is gone";
         for (UINT cursor : m_cursorAtBox)
             EXPECT_EQ(cursor, IDC_ARROW) << "no wait cursor over a message";
         SetCursor(LoadCursor(nullptr, IDC_ARROW));

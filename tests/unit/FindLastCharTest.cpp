@@ -2,12 +2,13 @@
 
 #include "common/FindLastChar.h"
 #include "platform/sys/CodePage.h"
+#include "tests/support/TestServices.h"
 
 namespace {
 
 struct CodePageScope {
-    explicit CodePageScope(UINT codePage) { platform::seams::SetCodePage(codePage); }
-    ~CodePageScope() { platform::seams::SetCodePage(0); }
+    explicit CodePageScope(UINT codePage) { test_services::SetCodePage(codePage); }
+    ~CodePageScope() { test_services::SetCodePage(0); }
 };
 
 TEST(FindLastChar, FindsTheLastSingleByteOccurrence)

@@ -12,6 +12,7 @@
 
 #include "platform/ui/FileDialog.h"
 #include "tests/support/ConverterFiles.h"
+#include "tests/support/TestServices.h"
 
 using namespace converter_files;
 
@@ -27,7 +28,7 @@ protected:
         m_dir = m_temp.path().toStdString();
     }
 
-    void TearDown() override { platform::seams::ResetFileDialogSeam(); }
+    void TearDown() override { test_services::ResetFileDialog(); }
 
     // Runs the real dialog; the operator's part is played inside it once it is open.
     int RunReal(CFileDialog& dialog, const std::function<void(QFileDialog&)>& operate)
@@ -44,7 +45,9 @@ protected:
             operate(*open);
         };
         QTimer::singleShot(0, poll);
+        test_services::UseRealFileDialog();
         const int result = dialog.DoModal();
+        test_services::ResetFileDialog();
         EXPECT_TRUE(operated);
         return result;
     }
@@ -106,7 +109,7 @@ TEST_F(SelectionFileDialogTest, NameSplitsIntoTitleAndExtension)
                  {"BOOT.", "BOOT", ""},
                  {".mot", "", "mot"}};
     for (const auto& n : names) {
-        platform::seams::SetNextFileDialogResult(m_dir + "/" + n.name, 1);
+        test_services::SetNextFileDialogResult(m_dir + "/" + n.name, 1);
         CFileDialog dialog(TRUE, nullptr, nullptr, 0, kFilter, nullptr);
         ASSERT_EQ(dialog.DoModal(), IDOK) << n.name;
         EXPECT_EQ(dialog.GetFileName(), n.name);
@@ -118,16 +121,16 @@ TEST_F(SelectionFileDialogTest, NameSplitsIntoTitleAndExtension)
 
 TEST_F(SelectionFileDialogTest, ScriptedAnswerIsUsedOnceAndTheCallIsRecorded)
 {
-    platform::seams::FileDialogCall call{};
-    EXPECT_FALSE(platform::seams::LastFileDialog(call));
+    test_services::FileDialogCall call{};
+    EXPECT_FALSE(test_services::LastFileDialog(call));
 
-    platform::seams::SetNextFileDialogResult(m_dir + "/BOOT", 2);
+    test_services::SetNextFileDialogResult(m_dir + "/BOOT", 2);
     CFileDialog dialog(TRUE, "mot", "/initial/BOOT.BIN", OFN_PATHMUSTEXIST, kFilter, nullptr);
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.GetPathName(), m_dir + "/BOOT.mot");
     EXPECT_EQ(dialog.m_ofn.nFilterIndex, 2u);
 
-    ASSERT_TRUE(platform::seams::LastFileDialog(call));
+    ASSERT_TRUE(test_services::LastFileDialog(call));
     EXPECT_TRUE(call.openFileDialog);
     EXPECT_EQ(call.defExt, "mot");
     EXPECT_EQ(call.fileName, "/initial/BOOT.BIN");
@@ -135,10 +138,10 @@ TEST_F(SelectionFileDialogTest, ScriptedAnswerIsUsedOnceAndTheCallIsRecorded)
     EXPECT_EQ(call.filter, kFilter);
 
     // A folder that does not exist is refused under OFN_PATHMUSTEXIST.
-    platform::seams::SetNextFileDialogResult(m_dir + "/missing/BOOT.BIN", 1);
+    test_services::SetNextFileDialogResult(m_dir + "/missing/BOOT.BIN", 1);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.GetPathName(), m_dir + "/BOOT.mot") << "the earlier choice stays";
-    platform::seams::SetNextFileDialogCancel();
+    test_services::SetNextFileDialogCancel();
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 

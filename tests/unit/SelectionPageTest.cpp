@@ -58,7 +58,7 @@ protected:
     void TearDown() override
     {
         m_wizard.reset();
-        platform::seams::ResetFileDialogSeam();
+        test_services::ResetFileDialog();
         SetCursor(LoadCursor(nullptr, IDC_ARROW));
     }
 
@@ -91,7 +91,7 @@ protected:
 
     void Select(const std::string& path, DWORD filterIndex)
     {
-        platform::seams::SetNextFileDialogResult(path, filterIndex);
+        test_services::SetNextFileDialogResult(path, filterIndex);
         m_wizard->Click(&Page(), IDC_SELECT);
     }
 
@@ -141,8 +141,8 @@ TEST_P(SelectionPageTest, LowerCaseMotUnderTheBinaryFilterIsConvertedOnNext)
     Enter();
     Select(chosen, 1);
 
-    platform::seams::FileDialogCall call{};
-    ASSERT_TRUE(platform::seams::LastFileDialog(call));
+    test_services::FileDialogCall call{};
+    ASSERT_TRUE(test_services::LastFileDialog(call));
     EXPECT_TRUE(call.openFileDialog);
     EXPECT_EQ(call.defExt, "mot");
     EXPECT_EQ(call.fileName, previous) << "opens on the current choice";
@@ -159,7 +159,7 @@ TEST_P(SelectionPageTest, LowerCaseMotUnderTheBinaryFilterIsConvertedOnNext)
     EXPECT_EQ(m_wizard->Active(), GetParam().nextIndex);
     EXPECT_EQ(Sheet().m_strUploadFile, m_dir + "/ZELTO.BIN");
     EXPECT_TRUE(ReadFile(m_dir + "/ZELTO.BIN") == image);
-    EXPECT_EQ(platform::seams::CurrentCursorId(), IDC_ARROW);
+    EXPECT_EQ(test_services::CurrentCursorId(), IDC_ARROW);
 }
 
 TEST_P(SelectionPageTest, BinNameUnderTheMotorolaFilterIsConverted)
@@ -218,7 +218,7 @@ TEST_P(SelectionPageTest, CancelledDialogOrMissingFolderChangesNothing)
     Select(chosen, 1);
     ASSERT_TRUE(Page().m_bMotFile);
 
-    platform::seams::SetNextFileDialogCancel();
+    test_services::SetNextFileDialogCancel();
     m_wizard->Click(&Page(), IDC_SELECT);
     Select(m_images + "/no such folder/" + GetParam().title + ".BIN", 1);
     EXPECT_EQ(Chosen(), chosen);
@@ -248,7 +248,7 @@ TEST_P(SelectionPageTest, FailedConversionKeepsThePage)
     char after[4096];
     ASSERT_NE(_getcwd(after, sizeof after), nullptr);
     EXPECT_STREQ(after, before);
-    EXPECT_EQ(platform::seams::CurrentCursorId(), IDC_ARROW);
+    EXPECT_EQ(test_services::CurrentCursorId(), IDC_ARROW);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, SelectionPageTest, ::testing::ValuesIn(kPages),

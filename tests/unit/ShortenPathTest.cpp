@@ -7,6 +7,7 @@
 
 #include "firmware_files/PathShortener.h"
 #include "platform/sys/CodePage.h"
+#include "tests/support/TestServices.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr unsigned kLimit = 40;
 
 class ShortenPathTest : public ::testing::Test {
 protected:
-    void TearDown() override { platform::seams::SetCodePage(0); }
+    void TearDown() override { test_services::SetCodePage(0); }
 
     std::string Shorten(const std::string& path, char separator, unsigned limit = kLimit)
     {
@@ -134,7 +135,7 @@ struct DoubleByteCase {
 
 class ShortenPathDoubleByte : public ShortenPathTest, public ::testing::WithParamInterface<DoubleByteCase> {
 protected:
-    void SetUp() override { platform::seams::SetCodePage(GetParam().codePage); }
+    void SetUp() override { test_services::SetCodePage(GetParam().codePage); }
 
     static std::string Times(int count)
     {
@@ -186,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(CodePages, ShortenPathDoubleByte,
 
 TEST_F(ShortenPathTest, ThreeByteCharactersKeepWithinTheBuffer)
 {
-    platform::seams::SetCodePage(65001);
+    test_services::SetCodePage(65001);
     std::string euros;
     for (int i = 0; i < 12; ++i)
         euros += "\xE2\x82\xAC";

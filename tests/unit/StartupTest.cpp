@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -6,8 +7,7 @@
 
 #include "app/TarvelWizApp.h"
 #include "platform/net/SocketInit.h"
-#include "platform/ui/MessageBox.h"
-#include "platform/ui/TestAccess.h"
+#include "tests/support/WidgetAccess.h"
 #include "platform/ui/WinApp.h"
 #include "tests/support/WizardHarness.h"
 
@@ -29,30 +29,40 @@ protected:
     void SetUp() override
     {
         dir = temp.path().toStdString();
-        platform::seams::SetProgramPath((dir + "/TarvelWiz").c_str());
-        platform::seams::SetMessageBoxHandler([this](const MessageBoxCall& call) {
+        test_services::SetProgramPath((dir + "/TarvelWiz").c_str());
+        test_services::SetMessageBoxHandler([this](const MessageBoxCall& call) {
             boxes.push_back(call);
             return IDOK;
         });
     }
     void TearDown() override
     {
-        platform::seams::SetSocketInitFails(false);
+        test_services::SetSocketInitFails(false);
         ResetSeams();
     }
     // Runs InitInstance; the action runs once the wizard is shown.
     BOOL Run(const std::function<void(CZeltoSheet&)>& action)
     {
-        platform::seams::SetModalHook([this, action](CPropertySheet* sheet) {
+        // Once the wizard's modal loop runs, its window is shown and the main window.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [this, action, &poll] {
+            auto* sheet = static_cast<CZeltoSheet*>(theApp.m_pMainWnd);
+            if (sheet == nullptr || test_services::SheetWindow(*sheet) == nullptr ||
+                !test_services::SheetWindow(*sheet)->isVisible())
+                return;
+            poll.stop();
             shown = true;
-            action(*static_cast<CZeltoSheet*>(sheet));
+            action(*sheet);
         });
-        return theApp.InitInstance();
+        poll.start(0);
+        const BOOL result = theApp.InitInstance();
+        theApp.m_pMainWnd = nullptr;
+        return result;
     }
     static void Press(CZeltoSheet& sheet, WizardButton button)
     {
         QCoreApplication::sendPostedEvents();
-        platform::seams::WizardButtonOf(sheet, button)->click();
+        test_services::WizardButtonOf(sheet, button)->click();
     }
 
     QTemporaryDir temp;
@@ -70,8 +80,8 @@ TEST_F(StartupTest, AnOldLogIsEmptyWhenTheWizardShowsAndStaysEmptyAfterCancel)
     const BOOL result = Run([&](CZeltoSheet& sheet) {
         sizeWhenShown = FileSize(log);
         logPath = sheet.m_strLogPath;
-        EXPECT_TRUE(platform::seams::SheetWindow(sheet)->isVisible());
-        EXPECT_EQ(platform::seams::SheetWindow(sheet)->windowTitle().toStdString(), "Scale Tarvel");
+        EXPECT_TRUE(test_services::SheetWindow(sheet)->isVisible());
+        EXPECT_EQ(test_services::SheetWindow(sheet)->windowTitle().toStdString(), "Scale Tarvel");
         Press(sheet, WizardButton::Cancel);
     });
     EXPECT_FALSE(result);
@@ -93,7 +103,7 @@ TEST_F(StartupTest, LogPathNeedsASeparatorPastTheFirstCharacter)
         {"/a/TarvelWiz", "/a/TarvelLog.txt"},
     };
     for (const auto& c : cases) {
-        platform::seams::SetProgramPath(c.program);
+        test_services::SetProgramPath(c.program);
         CString logPath = "unset";
         Run([&](CZeltoSheet& sheet) {
             logPath = sheet.m_strLogPath;
@@ -107,7 +117,7 @@ TEST_F(StartupTest, SocketsFailingToStartShowOnlyTheirMessage)
 {
     const std::string log = dir + "/TarvelLog.txt";
     WriteFile(log, "kept\r\n");
-    platform::seams::SetSocketInitFails(true);
+    test_services::SetSocketInitFails(true);
     const BOOL result = Run([](CZeltoSheet& sheet) { Press(sheet, WizardButton::Cancel); });
     EXPECT_FALSE(result);
     EXPECT_FALSE(shown);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Font.h"
-#include "platform/ui/TestAccess.h"
+#include "tests/support/WidgetAccess.h"
 #include "platform/ui/WinApp.h"
 #include "resources/ControlIds.h"
 #include "resources/ResourceIds.h"
@@ -13,11 +13,11 @@
 
 namespace {
 
-using platform::seams::WidgetOf;
+using test_services::WidgetOf;
 
 TEST(ZeltoSheet, StartsWithTwelvePagesInOrderAndItsStartValues)
 {
-    platform::seams::SetProgramPath("/opt/scale tools/TarvelWiz");
+    test_services::SetProgramPath("/opt/scale tools/TarvelWiz");
     CZeltoSheet sheet(IDS_CAPTION);
     const CPropertyPage* expected[] = {&sheet.m_Intro, &sheet.m_Page1, &sheet.m_Page2, &sheet.m_Page2a,
                                        &sheet.m_Page3, &sheet.m_Page4, &sheet.m_Page4aFont, &sheet.m_Page3Font,
@@ -44,7 +44,7 @@ TEST(ZeltoSheet, StartsWithTwelvePagesInOrderAndItsStartValues)
 
 TEST(ZeltoSheet, AProgramPathWithoutSeparatorGivesImagesAtTheRoot)
 {
-    platform::seams::SetProgramPath("TarvelWiz");
+    test_services::SetProgramPath("TarvelWiz");
     CZeltoSheet sheet(IDS_CAPTION);
     EXPECT_EQ(sheet.m_strBootFile, "/BOOT.BIN");
     EXPECT_EQ(sheet.m_strAplyFile, "/APLY.BIN");
@@ -57,8 +57,9 @@ TEST(ZeltoSheet, TitleFontIsOneStepLargerAndSemiBold)
         LONG height, weight, expectedHeight, expectedWeight;
     } cases[] = {{-11, 400, -13, 600}, {-11, 700, -13, 700}, {-12, 400, -15, 600}, {-10, 599, -12, 799},
                  {-10, 600, -12, 600}};
-    const int fontsBefore = platform::seams::LiveFontCount();
     for (const auto& c : cases) {
+        HFONT titleFont = nullptr;
+        {
         CZeltoSheet sheet(IDS_CAPTION);
         LOGFONT lf{};
         lf.lfHeight = c.height;
@@ -87,8 +88,11 @@ TEST(ZeltoSheet, TitleFontIsOneStepLargerAndSemiBold)
         EXPECT_EQ(result.lfItalic, 1);  // everything else is kept
         EXPECT_EQ(result.lfCharSet, 136);
         EXPECT_STREQ(result.lfFaceName, "MS Sans Serif");
+        titleFont = *made;
+        }
+        LOGFONT gone{};
+        EXPECT_EQ(GetObject(titleFont, sizeof(gone), &gone), 0);  // the sheet deleted its title font
     }
-    EXPECT_EQ(platform::seams::LiveFontCount(), fontsBefore);  // the sheets deleted their title fonts
 }
 
 class WizardShellTest : public ::testing::Test {
@@ -234,20 +238,20 @@ TEST(PropertySheet, CancelCloseButtonAndEscapeAllAskTheActivePage)
     GuardedPage page;
     sheet.AddPage(&page);
     sheet.Create();
-    QWidget* window = platform::seams::SheetWindow(sheet);
+    QWidget* window = test_services::SheetWindow(sheet);
 
-    platform::seams::WizardButtonOf(sheet, WizardButton::Cancel)->click();
+    test_services::WizardButtonOf(sheet, WizardButton::Cancel)->click();
     window->close();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(window, &escape);
     EXPECT_EQ(page.asked, 3);
-    EXPECT_EQ(platform::seams::SheetEndResult(sheet), 0);
+    EXPECT_EQ(test_services::SheetEndResult(sheet), 0);
     EXPECT_TRUE(window->isVisible());
 
     page.allow = TRUE;
     QApplication::sendEvent(window, &escape);
     EXPECT_EQ(page.asked, 4);
-    EXPECT_EQ(platform::seams::SheetEndResult(sheet), IDCANCEL);
+    EXPECT_EQ(test_services::SheetEndResult(sheet), IDCANCEL);
     EXPECT_FALSE(window->isVisible());
 }
 

@@ -1,14 +1,14 @@
-#include "platform/ui/TestAccess.h"
+#include "tests/support/WidgetAccess.h"
 
+#include <QDialog>
+#include <QGuiApplication>
+
+#include "platform/ui/Cursor.h"
 #include "platform/ui/IpAddressWidget.h"
 #include "platform/ui/SheetDialog.h"
 #include "platform/ui/WindowImpl.h"
 
-struct SheetAccess {
-    static int Result(const CPropertySheet& sheet) { return sheet.m_bEnded ? sheet.m_nResult : 0; }
-};
-
-namespace platform::seams {
+namespace test_services {
 
 QWidget* WidgetOf(const CWnd* pWnd)
 {
@@ -40,7 +40,8 @@ QPushButton* WizardButtonOf(const CPropertySheet& sheet, WizardButton button)
 
 int SheetEndResult(const CPropertySheet& sheet)
 {
-    return SheetAccess::Result(sheet);
+    auto* dialog = qobject_cast<QDialog*>(SheetWindow(sheet));
+    return dialog != nullptr ? dialog->result() : 0;
 }
 
 QLineEdit* IpAddressField(const CWnd* pControl, int index)
@@ -49,4 +50,19 @@ QLineEdit* IpAddressField(const CWnd* pControl, int index)
     return widget != nullptr ? widget->Field(index) : nullptr;
 }
 
-}  // namespace platform::seams
+UINT CurrentCursorId()
+{
+    const QCursor* current = QGuiApplication::overrideCursor();
+    if (current == nullptr)
+        return IDC_ARROW;
+    switch (current->shape()) {
+    case Qt::WaitCursor:
+        return IDC_WAIT;
+    case Qt::BlankCursor:
+        return 0;
+    default:
+        return IDC_ARROW;
+    }
+}
+
+}  // namespace test_services

@@ -1,5 +1,5 @@
-// Tests only: the Qt widgets behind the platform's window objects, so that a test can press the real
-// buttons, type into the real fields and look at what the operator would see.
+// The Qt widgets behind the platform's window objects, so that a test can press the real buttons,
+// type into the real fields and look at what the operator would see.
 #pragma once
 
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 
 #include "platform/ui/PropertySheet.h"
 
-namespace platform::seams {
+namespace test_services {
 enum class WizardButton { Back, Next, Finish, Cancel };
 
 QWidget* WidgetOf(const CWnd* pWnd);
@@ -18,4 +18,6 @@ QPushButton* WizardButtonOf(const CPropertySheet& sheet, WizardButton button);
 int SheetEndResult(const CPropertySheet& sheet);
 // One field (0 to 3) of an IP address control.
 QLineEdit* IpAddressField(const CWnd* pControl, int index);
-}  // namespace platform::seams
+// The system cursor the application shows now: IDC_ARROW when nothing is set, 0 when it is hidden.
+UINT CurrentCursorId();
+}  // namespace test_services
