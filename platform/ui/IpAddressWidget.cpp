@@ -1,7 +1,5 @@
 #include "platform/ui/IpAddressWidget.h"
 
-#include "platform/ui/MessageBox.h"
-
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -13,6 +11,8 @@
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
+#include "platform/ui/MessageBox.h"
+
 namespace {
 constexpr int kFieldCount = 4;
 constexpr int kLargestNumber = 255;
@@ -22,10 +22,9 @@ bool IsPlain(const QKeyEvent& key)
 {
     return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
-} // namespace
+}  // namespace
 
-IpAddressWidget::IpAddressWidget(QWidget* parent)
-    : QFrame(parent)
+IpAddressWidget::IpAddressWidget(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
@@ -70,11 +69,13 @@ bool IpAddressWidget::eventFilter(QObject* watched, QEvent* event)
         m_advancedTo = -1;
         return false;
     case QEvent::ContextMenu: {
-        // The menu's Paste takes a whole address too.
+        // The menu's Paste takes a whole address too. Its action is known by the line edit's own
+        // (translated) text, which stands before the shortcut.
         QMenu* menu = field->createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
+        const QString pasteText = QLineEdit::tr("&Paste");
         for (QAction* action : menu->actions()) {
-            if (action->objectName() != QLatin1String("edit-paste"))
+            if (!action->text().startsWith(pasteText))
                 continue;
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, [this, field] {
@@ -105,7 +106,7 @@ bool IpAddressWidget::HandleKey(int index, const QKeyEvent& key)
     const bool justAdvanced = m_advancedTo == index;
     m_advancedTo = -1;
     if (key.matches(QKeySequence::Paste))
-        return PasteAddress(); // anything else is pasted into this field, digits only
+        return PasteAddress();  // anything else is pasted into this field, digits only
     const bool caretOnly = !field->hasSelectedText();
     const int caret = field->cursorPosition();
     if (IsPlain(key) && caretOnly) {

@@ -28,6 +28,6 @@ private:
     void TellRange(int typed, int index);
     void NameForScreenReaders();
 
-    std::array<QLineEdit*, 4> m_fields {};
-    int m_advancedTo = -1; // the field that a third digit has just moved to, until the next key
+    std::array<QLineEdit*, 4> m_fields{};
+    int m_advancedTo = -1;  // the field that a third digit has just moved to, until the next key
 };

@@ -1,13 +1,13 @@
 // The scale address control on the address entry page, typed into with real key events as a
 // technician types an address, and pasted into through the real clipboard.
-#include "platform/ui/TestAccess.h"
-#include "resources/ControlIds.h"
-#include "tests/support/WizardHarness.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include "platform/ui/TestAccess.h"
+#include "resources/ControlIds.h"
+#include "tests/support/WizardHarness.h"
 
 namespace {
 
@@ -90,4 +90,4 @@ TEST(IpAddressTyping, PointsBlanksArrowsRangeAndPasteWorkAsInAnAddressControl)
     EXPECT_EQ(sheet.m_Page2a.GetEnteredAddress(), "255.0.0.7");
 }
 
-} // namespace
+}  // namespace
