@@ -7,6 +7,7 @@
 #include "platform/sys/CopyFile.h"
 #include "platform/sys/Directory.h"
 #include "platform/sys/File.h"
+#include "platform/sys/RunnableFile.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/MessageBox.h"
@@ -60,10 +61,17 @@ BOOL RemoveStaleWorkFile(const CString& strPath)
     return TRUE;
 }
 
+// A conversion program that is there but cannot be run is as good as missing: the operator is to
+// reinstall the programs, not to doubt the chosen file.
+BOOL ConverterPresent(LPCSTR lpszName)
+{
+    return FileExists(lpszName) && IsRunnableFile(lpszName);
+}
+
 // The batch file and both programs it calls must stand in the current directory.
 BOOL ConvertersPresent(const CString& strBatchFile)
 {
-    return FileExists(strBatchFile.c_str()) && FileExists("SRECORD.EXE") && FileExists("CNVS.EXE");
+    return ConverterPresent(strBatchFile.c_str()) && ConverterPresent("SRECORD.EXE") && ConverterPresent("CNVS.EXE");
 }
 
 }  // namespace

@@ -34,6 +34,13 @@ UINT UploadImage(CZeltoCopyPage* pPage, const char* pszRemoteName, BOOL bLogExce
             if (!bResult) {
                 pSheet->WriteLog("PutFile() returned FALSE");
                 pPage->m_strError = LoadString(IDS_FTP_COPY_ERROR);
+                // When the send itself knows why (an empty image, or the scale holding another size
+                // than was sent), the log and the operator are told, not just that it failed.
+                const CString fault = pConnection->GetLastPutFileFault();
+                if (!fault.empty()) {
+                    pSheet->WriteLog("PutFile() fault : " + fault);
+                    pPage->m_strError += " " + fault;
+                }
             }
         } catch (CInternetException* e) {
             bResult = FALSE;

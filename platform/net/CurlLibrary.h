@@ -15,6 +15,8 @@ struct CurlLibrary {
     decltype(&::curl_easy_getinfo) easy_getinfo;
     decltype(&::curl_easy_cleanup) easy_cleanup;
     decltype(&::curl_easy_strerror) easy_strerror;
+    decltype(&::curl_slist_append) slist_append;
+    decltype(&::curl_slist_free_all) slist_free_all;
 };
 
 // The loaded library with curl_global_init done, or nullptr when it cannot be loaded.

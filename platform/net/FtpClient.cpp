@@ -1,6 +1,8 @@
 #include "platform/net/FtpClient.h"
 
+#include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <curl/curl.h>
 #include <fcntl.h>
@@ -14,6 +16,7 @@ namespace {
 
 constexpr long kUploadBufferSize = 512 * 1024;
 constexpr long kKeepConnectionSeconds = 24L * 60 * 60;  // a logged-in connection stays usable
+constexpr std::size_t kMaxReplyShown = 120;  // of a server's reply line in a failure text
 
 CURL* Handle(void* curl) { return static_cast<CURL*>(curl); }
 
@@ -74,10 +77,12 @@ DWORD ToInternetError(CURLcode code)
     }
 }
 
-// The failure told from libcurl's result, the server's last reply code and the system's error.
-// libcurl's own error buffer is not used: after an active-mode transfer libcurl 7.88 leaves a stale
-// "inet_ntop() failed" text there that hides the real cause.
-std::string DescribeFailure(CURL* curl, CURLcode code, const std::string& server, INTERNET_PORT port)
+// The failure told from libcurl's result, the server's last reply and the system's error. The
+// server's own line ("530 Login incorrect.") says more than its code alone; only its code is left
+// when the line did not come through. libcurl's own error buffer is not used: after an active-mode
+// transfer libcurl 7.88 leaves a stale "inet_ntop() failed" text there that hides the real cause.
+std::string DescribeFailure(CURL* curl, CURLcode code, const std::string& server, INTERNET_PORT port,
+                            const std::string& lastReply)
 {
     long reply = 0;
     long osError = 0;
@@ -96,7 +101,9 @@ std::string DescribeFailure(CURL* curl, CURLcode code, const std::string& server
         text = "No reply from " + server + " port " + std::to_string(port) + ": " + Curl()->easy_strerror(code);
     } else {
         text = Curl()->easy_strerror(code);
-        if (reply >= 100)
+        if (!lastReply.empty())
+            text += ": " + lastReply.substr(0, kMaxReplyShown);
+        else if (reply >= 100)
             text += ": " + std::to_string(reply);
     }
     if (osError != 0) {
@@ -104,6 +111,30 @@ std::string DescribeFailure(CURL* curl, CURLcode code, const std::string& server
         text += std::string(" (") + strerror_r(static_cast<int>(osError), buffer, sizeof buffer) + ")";
     }
     return text;
+}
+
+// A reply line of the server: three digits, then a blank (last line) or a dash (more to come).
+bool IsReplyLine(const std::string& line)
+{
+    return line.size() >= 4 && std::isdigit(static_cast<unsigned char>(line[0])) &&
+           std::isdigit(static_cast<unsigned char>(line[1])) && std::isdigit(static_cast<unsigned char>(line[2])) &&
+           (line[3] == ' ' || line[3] == '-');
+}
+
+// The size in a "213 <size>" reply to SIZE, or -1 for any other reply.
+long long SizeFromReply(const std::string& reply)
+{
+    if (reply.compare(0, 4, "213 ") != 0)
+        return -1;
+    std::size_t at = 4;
+    while (at < reply.size() && reply[at] == ' ')
+        ++at;
+    long long size = -1;
+    const char* end = reply.data() + reply.size();
+    const auto [next, error] = std::from_chars(reply.data() + at, end, size);
+    if (error != std::errc() || next == reply.data() + at || size < 0)
+        return -1;
+    return size;
 }
 
 // Reads the local file for libcurl in large blocks straight into its upload buffer.
@@ -190,6 +221,9 @@ bool FtpClient::Login(const std::string& server, INTERNET_PORT port, const std::
     Curl()->easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallSeconds);
     Curl()->easy_setopt(curl, CURLOPT_MAXAGE_CONN, kKeepConnectionSeconds);
     Curl()->easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
+    // libcurl hands every reply line of the server to the header function.
+    Curl()->easy_setopt(curl, CURLOPT_HEADERFUNCTION, &FtpClient::CollectReply);
+    Curl()->easy_setopt(curl, CURLOPT_HEADERDATA, this);
     if (passive) {
         Curl()->easy_setopt(curl, CURLOPT_FTP_USE_EPSV, 0L);  // PASV, which small servers know
     } else {
@@ -204,10 +238,11 @@ bool FtpClient::Login(const std::string& server, INTERNET_PORT port, const std::
     const std::string url = "ftp://" + server + ":" + std::to_string(port) + "/";
     Curl()->easy_setopt(curl, CURLOPT_URL, url.c_str());
     Curl()->easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    m_lastReply.clear();
     const CURLcode code = Curl()->easy_perform(curl);
     if (code != CURLE_OK) {
         *error = ToInternetError(code);
-        *text = DescribeFailure(curl, code, server, port);
+        *text = DescribeFailure(curl, code, server, port, m_lastReply);
         Curl()->easy_cleanup(curl);
         m_curl = nullptr;
         return false;
@@ -218,26 +253,69 @@ bool FtpClient::Login(const std::string& server, INTERNET_PORT port, const std::
 bool FtpClient::Store(const std::string& localPath, const std::string& remoteName, DWORD transferType)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    m_lastStoreFault.clear();
     if (m_curl == nullptr)
         return false;
     LocalFile file(localPath);
     const curl_off_t size = file.Size();
     if (size < 0)
         return false;
+    if (size == 0) {
+        // An empty image would replace the scale's program with nothing.
+        m_lastStoreFault = "The image file is empty and was not sent: " + localPath;
+        return false;
+    }
+
+    // Once the server has confirmed the store, ask it on the same connection what it now holds.
+    // The "*" lets a server that does not know SIZE answer 5xx without failing the store. Text
+    // transfers change line ends, so their sizes are not compared.
+    const bool binary = transferType != FTP_TRANSFER_TYPE_ASCII;
+    curl_slist* afterStore = nullptr;
+    if (binary) {
+        afterStore = Curl()->slist_append(nullptr, ("*SIZE " + remoteName).c_str());
+        if (afterStore == nullptr)
+            return false;
+    }
 
     CURL* curl = Handle(m_curl);
     const std::string url = "ftp://" + m_server + ":" + std::to_string(m_port) + "/" + EscapeName(remoteName);
     Curl()->easy_setopt(curl, CURLOPT_NOBODY, 0L);
     Curl()->easy_setopt(curl, CURLOPT_UPLOAD, 1L);
     Curl()->easy_setopt(curl, CURLOPT_URL, url.c_str());
-    Curl()->easy_setopt(curl, CURLOPT_TRANSFERTEXT, transferType == FTP_TRANSFER_TYPE_ASCII ? 1L : 0L);
+    Curl()->easy_setopt(curl, CURLOPT_TRANSFERTEXT, binary ? 0L : 1L);
     Curl()->easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
     Curl()->easy_setopt(curl, CURLOPT_READFUNCTION, ReadLocalFile);
     Curl()->easy_setopt(curl, CURLOPT_READDATA, file.Descriptor());
     Curl()->easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, size);
+    Curl()->easy_setopt(curl, CURLOPT_POSTQUOTE, afterStore);
+    m_lastReply.clear();
     const CURLcode code = Curl()->easy_perform(curl);
     Curl()->easy_setopt(curl, CURLOPT_READDATA, nullptr);
-    return code == CURLE_OK;
+    Curl()->easy_setopt(curl, CURLOPT_POSTQUOTE, nullptr);
+    if (afterStore != nullptr)
+        Curl()->slist_free_all(afterStore);
+    if (code != CURLE_OK)
+        return false;
+
+    // The last reply is the one to SIZE.
+    const long long stored = binary ? SizeFromReply(m_lastReply) : -1;
+    if (stored >= 0 && stored != size) {
+        m_lastStoreFault = "The scale reports " + remoteName + " as " + std::to_string(stored) + " bytes, but " +
+                           std::to_string(size) + " bytes were sent";
+        return false;
+    }
+    return true;
+}
+
+size_t FtpClient::CollectReply(char* buffer, size_t size, size_t count, void* client)
+{
+    const size_t length = size * count;
+    std::string line(buffer, length);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.pop_back();
+    if (IsReplyLine(line))
+        static_cast<FtpClient*>(client)->m_lastReply = line;
+    return length;
 }
 
 void FtpClient::Close()

@@ -19,6 +19,11 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
     return m_pClient->Store(pstrLocalFile, pstrRemoteFile, dwFlags) ? TRUE : FALSE;
 }
 
+CString CFtpConnection::GetLastPutFileFault() const
+{
+    return m_pClient != nullptr ? m_pClient->LastStoreFault() : CString();
+}
+
 void CFtpConnection::Close()
 {
     if (m_pClient != nullptr)

@@ -32,15 +32,54 @@ public:
     UINT CodePage() override { return CodePageFromLocale(); }
 };
 
-int Utf8Length(BYTE b)
+// The length of the well-formed UTF-8 character at p, or 1 when the bytes there do not make one
+// (a stray continuation byte, a lead byte that no character starts with, a sequence cut short, an
+// over-long or surrogate form): such a byte is a character of its own, so that a separator right
+// after it is still found.
+int Utf8Length(const char* p)
 {
-    if (b >= 0xF0 && b <= 0xF4)
-        return 4;
-    if (b >= 0xE0)
-        return b <= 0xEF ? 3 : 1;
-    if (b >= 0xC2)
-        return 2;
-    return 1;
+    const auto lead = static_cast<BYTE>(p[0]);
+    int length = 1;
+    BYTE low = 0x80;  // the range of the second byte, narrowed for the leads that need it
+    BYTE high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0;
+        else if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        else if (lead == 0xF4)
+            high = 0x8F;
+    }
+    for (int i = 1; i < length; ++i) {
+        const auto b = static_cast<BYTE>(p[i]);
+        if (b < (i == 1 ? low : 0x80) || b > (i == 1 ? high : 0xBF))
+            return 1;
+    }
+    return length;
+}
+
+// Whether the byte can follow a lead byte in the double-byte code page.
+bool IsTrailByte(UINT codePage, BYTE b)
+{
+    switch (codePage) {
+    case 932:
+        return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+    case 936:
+        return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
+    case 949:
+        return (b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A) || (b >= 0x81 && b <= 0xFE);
+    case 950:
+        return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
+    default:
+        return false;
+    }
 }
 
 }  // namespace
@@ -68,18 +107,14 @@ const char* CharNextA(const char* p)
 {
     if (*p == '\0')
         return p;
-    const BYTE b = static_cast<BYTE>(*p);
-    int length = 1;
-    if (GetACP() == 65001)
-        length = Utf8Length(b);
-    else if (IsDBCSLeadByte(b))
-        length = 2;
-    // Never step over the terminator: a cut-off character ends where the string ends.
-    for (int i = 1; i < length; ++i) {
-        if (p[i] == '\0')
-            return p + i;
-    }
-    return p + length;
+    // A lead byte whose character is cut short or broken counts as one byte; the byte after it
+    // starts the next character (the terminator included, so the walk never passes the end).
+    const UINT codePage = GetACP();
+    if (codePage == 65001)
+        return p + Utf8Length(p);
+    if (IsDBCSLeadByte(static_cast<BYTE>(*p)) && IsTrailByte(codePage, static_cast<BYTE>(p[1])))
+        return p + 2;
+    return p + 1;
 }
 
 std::shared_ptr<platform::CodePageService> platform::MakeLocaleCodePage()

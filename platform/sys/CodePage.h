@@ -11,6 +11,7 @@ UINT GetACP();
 // TRUE when the byte is the first byte of a two-byte character in the current code page.
 BOOL IsDBCSLeadByte(BYTE b);
 
-// The start of the character after the one at p; p itself at the terminator. A lead byte followed
-// by the terminator counts as one byte.
+// The start of the character after the one at p; p itself at the terminator. A character is one
+// byte or a whole, well-formed multibyte sequence; a lead byte whose sequence is broken or cut short
+// by the terminator counts as one byte, as the code page's own multibyte routines count it.
 const char* CharNextA(const char* p);

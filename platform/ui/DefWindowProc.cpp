@@ -1,5 +1,6 @@
 // What a window does with the messages that no handler took: the controls' own behaviour.
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QLineEdit>
 
 #include "platform/ui/WindowImpl.h"
@@ -12,6 +13,20 @@ void SetIpAddress(QWidget* control, LPARAM packed)
     const auto value = static_cast<DWORD>(packed);
     for (int i = 0; i < fields.size() && i < 4; ++i)
         fields[i]->setText(QString::number((value >> (8 * (3 - i))) & 0xFF));
+}
+
+// Checking a radio button clears the others of its group. Unchecking works on the checked one too
+// and leaves the group without a check, which the group's own exclusiveness would refuse.
+void SetCheck(QAbstractButton* button, bool checked)
+{
+    QButtonGroup* group = button->group();
+    if (checked || group == nullptr || !group->exclusive()) {
+        button->setChecked(checked);
+        return;
+    }
+    group->setExclusive(false);
+    button->setChecked(false);
+    group->setExclusive(true);
 }
 
 }  // namespace
@@ -32,7 +47,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(m_impl->font);
     case BM_SETCHECK:
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            button->setChecked(wParam == 1);
+            SetCheck(button, wParam == 1);
         return 0;
     case IPM_SETADDRESS:
         if (widget != nullptr && m_impl->controlKind == ControlKind::IpAddress)

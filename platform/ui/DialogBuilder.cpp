@@ -1,5 +1,6 @@
 // Builds a page's widgets from its dialog template: every control at its rectangle in dialog units,
 // converted to pixels from the dialog font's average character size as Windows does it.
+#include <QButtonGroup>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
@@ -80,20 +81,44 @@ QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, CWnd* 
         return button;
     }
     case ControlKind::AutoRadioButton: {
-        // The dialog's radio buttons form one group: a click checks the button and clears the others.
+        // Checking and unchecking are the button group's (see AddToRadioGroup); a click, by mouse,
+        // by the space bar or by an arrow key moving the check, reports BN_CLICKED.
         auto* radio = new QRadioButton(text, parent);
-        radio->setAutoExclusive(false);
-        QObject::connect(radio, &QRadioButton::clicked, radio, [pDialog, pControl, radio, parent, id = control.id] {
-            for (QRadioButton* other : parent->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly))
-                other->setChecked(other == radio);
-            SendCommand(pDialog, id, pControl);
-        });
+        QObject::connect(radio, &QRadioButton::clicked, radio,
+                         [pDialog, pControl, id = control.id] { SendCommand(pDialog, id, pControl); });
         return radio;
     }
     case ControlKind::IpAddress:
         return new IpAddressWidget(parent);
     }
     return new QWidget(parent);
+}
+
+// Tab enters a group of radio buttons at its checked button, as the dialog manager does: only that
+// button is a Tab stop (every button while none is checked); the arrow keys move within the group.
+void KeepTabStopOnCheckedButton(QButtonGroup* group)
+{
+    QAbstractButton* checked = group->checkedButton();
+    for (QAbstractButton* button : group->buttons()) {
+        const int policy = button->focusPolicy();
+        const bool tabStop = checked == nullptr || button == checked;
+        button->setFocusPolicy(static_cast<Qt::FocusPolicy>(tabStop ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+    }
+}
+
+// The radio buttons from a control with the group style up to the next control with it form one
+// exclusive group: one check at a time, and the arrow keys move the check among them.
+QButtonGroup* AddToRadioGroup(QButtonGroup* group, QRadioButton* radio, QWidget* page)
+{
+    if (group == nullptr) {
+        group = new QButtonGroup(page);
+        group->setExclusive(true);
+        QObject::connect(group, &QButtonGroup::buttonToggled, group,
+                         [group] { KeepTabStopOnCheckedButton(group); });
+    }
+    group->addButton(radio);
+    KeepTabStopOnCheckedButton(group);
+    return group;
 }
 
 }  // namespace
@@ -144,8 +169,11 @@ void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
     page->setWindowTitle(QString::fromLocal8Bit(dlg->caption != nullptr ? dlg->caption : ""));
     page->setFixedSize(DialogUnitsToPixels(font, 0, 0, dlg->cx, dlg->cy).size());
 
+    QButtonGroup* radioGroup = nullptr;
     for (std::size_t i = 0; i < dlg->controlCount; ++i) {
         const DialogControl& control = dlg->controls[i];
+        if (control.style & CS_GROUP)
+            radioGroup = nullptr;
         std::unique_ptr<CWnd> wnd = control.kind == ControlKind::IpAddress ? std::make_unique<CIPAddressCtrl>()
                                                                             : std::make_unique<CWnd>();
         QWidget* widget = CreateControlWidget(control, pDialog, wnd.get(), page);
@@ -155,6 +183,8 @@ void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
             rect.setSize(widget->sizeHint());  // a picture keeps its natural size
         widget->setGeometry(rect);
         widget->setVisible(!(control.style & CS_HIDDEN));
+        if (auto* radio = qobject_cast<QRadioButton*>(widget))
+            radioGroup = AddToRadioGroup(radioGroup, radio, page);
 
         CWnd::Impl& impl = WindowAccess::ImplOf(wnd.get());
         impl.kind = WindowKind::Control;

@@ -153,6 +153,31 @@ TEST_F(CopyPageTest, ALocalFileDeletedAfterChoosingFailsTheSend)
     EXPECT_EQ(sheet.m_strAplyFile, wizard.ProgramDir() + "/images/APLY.BIN");
 }
 
+TEST_F(CopyPageTest, AnEmptyImageIsNeverSentAndTheFailureNamesIt)
+{
+    ScaleSimulator scale(kRecoveryAddress);
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    std::ofstream(imagePath, std::ios::binary | std::ios::trunc).close();
+    Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
+    ASSERT_TRUE(WaitForResult(sheet.m_Page4));
+
+    const std::string why = "The image file is empty and was not sent: " + imagePath;
+    const std::string error = std::string(kFailedSendText) + " " + why;
+    EXPECT_EQ(sheet.m_Page4.m_bCopyOK, FALSE);
+    EXPECT_EQ(sheet.m_Page4.m_strError, error);
+    ASSERT_EQ(wizard.boxes.size(), 1u);
+    EXPECT_EQ(wizard.boxes[0].text, error);
+    EXPECT_EQ(Shown(&sheet.m_Page4), "001");
+    EXPECT_FALSE(wizard.Enabled(WizardButton::Next));
+    EXPECT_EQ(wizard.LogLines(),
+              (Lines{"Start FTP thread", "Start PutFile() - " + imagePath, "End PutFile()", "PutFile() returned FALSE",
+                     "PutFile() fault : " + why, "FTP thread complete", error}));
+    // Logged in, but no store was even begun.
+    EXPECT_NE(scale.Commands().find("USER test"), std::string::npos) << scale.Commands();
+    EXPECT_EQ(Stores(scale), 0);
+    EXPECT_TRUE(scale.StoredNames().empty());
+}
+
 TEST_F(CopyPageTest, ARefusedLoginIsLoggedByTheBootWorkerButNotByTheApplicationWorker)
 {
     ScaleSimulator scale(kRecoveryAddress, {"--refuse-login"});

@@ -46,7 +46,7 @@ TEST_F(FtpLoginPlatformTest, RefusedLoginThrowsAReadableText)
     ASSERT_TRUE(attempt.thrown);
     EXPECT_EQ(attempt.connection, nullptr);
     EXPECT_EQ(attempt.error, ERROR_INTERNET_INCORRECT_PASSWORD);
-    EXPECT_EQ(attempt.text, "Login denied: 530");
+    EXPECT_EQ(attempt.text, "Login denied: 530 Login incorrect.");  // the scale's own reply line
 }
 
 TEST_F(FtpLoginPlatformTest, RefusedConnectionThrowsTheAddressAndTheCause)

@@ -71,22 +71,24 @@ TEST_F(FtpPutFilePlatformTest, StoresTheWholeFileUnderTheRemoteNameInActiveMode)
     EXPECT_EQ(commands.find("CWD"), std::string::npos) << commands;
 }
 
-TEST_F(FtpPutFilePlatformTest, OneConnectionStoresSeveralFilesAndEmptyOnes)
+TEST_F(FtpPutFilePlatformTest, OneConnectionStoresSeveralFilesButNoEmptyOne)
 {
     ScaleSimulator scale(kRecoveryAddress);
     ASSERT_TRUE(scale.IsReady()) << scale.Error();
     const NetTestFile font(200000, 2);
     const NetTestFile empty(0, 3);
+    const NetTestFile aply(1000, 10);
     CInternetSession session;
     Connection connection = Open(session);
     ASSERT_TRUE(connection);
 
     EXPECT_NE(connection->PutFile(font.Path().c_str(), "d:\\font.bin"), FALSE);
-    EXPECT_NE(connection->PutFile(empty.Path().c_str(), "d:\\aply.bin"), FALSE);
+    EXPECT_EQ(connection->PutFile(empty.Path().c_str(), "d:\\aply.bin"), FALSE);
+    EXPECT_NE(connection->PutFile(aply.Path().c_str(), "d:\\aply.bin"), FALSE);
 
     EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\font.bin")) == font.Bytes());
+    EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\aply.bin")) == aply.Bytes());
     EXPECT_EQ(scale.StoredNames().size(), 2u);
-    EXPECT_EQ(ReadWholeFile(scale.StoredPath("d:\\aply.bin")), "");
 }
 
 TEST_F(FtpPutFilePlatformTest, PassiveModeStoresToo)
@@ -163,6 +165,42 @@ TEST_F(FtpPutFilePlatformTest, BrokenDataConnectionIsFalse)
 
     EXPECT_EQ(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
     EXPECT_LE(ReadWholeFile(scale.StoredPath("d:\\boot.bin")).size(), 65536u);
+}
+
+TEST_F(FtpPutFilePlatformTest, TheStoredSizeIsCheckedWhereTheScaleTellsIt)
+{
+    const NetTestFile image(100000, 9);
+
+    // A scale that keeps only the start of the file yet reports the store complete.
+    {
+        ScaleSimulator scale(kRecoveryAddress, {"--truncate-stored", "4096"});
+        ASSERT_TRUE(scale.IsReady()) << scale.Error();
+        CInternetSession session;
+        Connection connection = Open(session);
+        ASSERT_TRUE(connection);
+
+        EXPECT_EQ(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
+        EXPECT_EQ(connection->GetLastPutFileFault(),
+                  "The scale reports d:\\boot.bin as 4096 bytes, but 100000 bytes were sent");
+        EXPECT_EQ(ReadWholeFile(scale.StoredPath("d:\\boot.bin")).size(), 4096u);
+        const std::string commands = scale.Commands();
+        EXPECT_NE(commands.find("STOR d:\\boot.bin\nSIZE d:\\boot.bin\n"), std::string::npos) << commands;
+        EXPECT_EQ(commands.find("USER test"), commands.rfind("USER test")) << commands;
+    }
+
+    // A scale that does not know SIZE is taken at its word, as before.
+    {
+        ScaleSimulator scale(kRecoveryAddress, {"--no-size"});
+        ASSERT_TRUE(scale.IsReady()) << scale.Error();
+        CInternetSession session;
+        Connection connection = Open(session);
+        ASSERT_TRUE(connection);
+
+        EXPECT_NE(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
+        EXPECT_EQ(connection->GetLastPutFileFault(), "");
+        EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\boot.bin")) == image.Bytes());
+        EXPECT_NE(scale.Commands().find("SIZE d:\\boot.bin\n"), std::string::npos) << scale.Commands();
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -177,6 +178,28 @@ TEST_F(ConversionTest, MissingProgramStopsBeforeTheCommand)
     EXPECT_FALSE(Convert(m_images + "/BOOT.MOT"));
     ExpectOnlyMessage(IDS_CONVERTER_MISSING);
     EXPECT_FALSE(Exists(Path("ran.txt")));
+}
+
+// A conversion program without its run permission cannot be run: the operator is told to reinstall
+// the programs, not that the chosen file is bad.
+TEST_F(ConversionTest, ProgramThatCannotBeRunIsMissing)
+{
+    InstallConverters(m_dir);
+    const std::vector<Chunk> chunks = {{0x10000, PatternBytes(110000, 8)}};
+    WriteFile(m_images + "/BOOT.MOT", MakeSRecords(chunks));
+    m_wizard.Sheet().m_strUploadFile = "earlier upload";
+    ASSERT_EQ(::chmod(Path("CNVS.EXE").c_str(), 0644), 0);
+
+    EXPECT_FALSE(Convert(m_images + "/BOOT.MOT"));
+    ExpectOnlyMessage(IDS_CONVERTER_MISSING);
+    EXPECT_EQ(m_wizard.Sheet().m_strUploadFile, "earlier upload") << "the command did not run";
+
+    // The same programs with the permission back convert the image.
+    m_wizard.boxes.clear();
+    ASSERT_EQ(::chmod(Path("CNVS.EXE").c_str(), 0755), 0);
+    EXPECT_TRUE(Convert(m_images + "/BOOT.MOT"));
+    EXPECT_TRUE(m_wizard.boxes.empty());
+    EXPECT_TRUE(ReadFile(Path("ZELTO.BIN")) == ImageOf(chunks));
 }
 
 TEST_F(ConversionTest, UnreadableChoiceStillRunsTheCommandThenFails)

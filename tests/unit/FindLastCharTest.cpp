@@ -42,4 +42,23 @@ TEST(FindLastChar, TrailBytesNeverCount)
     }
 }
 
+// A lead byte whose sequence is broken or cut short is one byte of its own, so the separator after
+// it counts; a whole character still hides its bytes.
+TEST(FindLastChar, BrokenSequencesAreSingleBytes)
+{
+    {
+        CodePageScope scope(65001);
+        EXPECT_EQ(FindLastChar("/srv/caf\xE9/TarvelWiz.HLP", '/'), 9);      // Latin-1 e acute
+        EXPECT_EQ(FindLastChar("/srv/\xE2\x82/x", '/'), 7);                 // euro sign cut short
+        EXPECT_EQ(FindLastChar("/srv/\xED\xA0/x", '/'), 7);                 // a surrogate, never a character
+        EXPECT_EQ(FindLastChar("/srv/caf\xC3\xA9/TarvelWiz.HLP", '/'), 10); // e acute in UTF-8
+    }
+    {
+        // In Big5 0xE9 leads a character, but '/' can never follow it as its trail byte.
+        CodePageScope scope(950);
+        EXPECT_EQ(FindLastChar("/srv/caf\xE9/x", '/'), 9);
+        EXPECT_EQ(FindLastChar("/srv/\xB3\x5C/x", '\\'), 0);
+    }
+}
+
 }  // namespace

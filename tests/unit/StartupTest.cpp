@@ -1,17 +1,24 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QTemporaryDir>
+#include <clocale>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/TarvelWizApp.h"
 #include "platform/net/SocketInit.h"
+#include "platform/sys/CodePage.h"
 #include "tests/support/WidgetAccess.h"
 #include "platform/ui/WinApp.h"
+#include "tests/support/ConverterFiles.h"
 #include "tests/support/WizardHarness.h"
 
 namespace {
+
+namespace cf = converter_files;
 
 long FileSize(const std::string& path)
 {
@@ -37,6 +44,10 @@ protected:
     }
     void TearDown() override
     {
+        // Start-up names the test program after the wizard; other tests' temporary folders are
+        // named after the application.
+        QCoreApplication::setApplicationName(nameBefore);
+        QCoreApplication::setApplicationVersion(versionBefore);
         test_services::SetSocketInitFails(false);
         ResetSeams();
     }
@@ -65,6 +76,8 @@ protected:
         test_services::WizardButtonOf(sheet, button)->click();
     }
 
+    const QString nameBefore = QCoreApplication::applicationName();
+    const QString versionBefore = QCoreApplication::applicationVersion();
     QTemporaryDir temp;
     std::string dir;
     std::vector<MessageBoxCall> boxes;
@@ -92,25 +105,104 @@ TEST_F(StartupTest, AnOldLogIsEmptyWhenTheWizardShowsAndStaysEmptyAfterCancel)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(StartupTest, LogPathNeedsASeparatorPastTheFirstCharacter)
+// A separator at position 0 is the root folder's: a program there logs there, as its images are
+// looked for there. Only a program path without any separator has no folder, and no log.
+TEST_F(StartupTest, ProgramInTheRootFolderLogsThere)
 {
+    const std::string rootLog = "/TarvelLog.txt";
+    if (FileSize(rootLog) >= 0)
+        GTEST_SKIP() << rootLog << " is there already and is not this test's to empty";
     const struct {
         const char* program;
-        CString expected;
+        CString log, boot;
     } cases[] = {
-        {"TarvelWiz", ""},              // no separator at all
-        {"/TarvelWiz", ""},             // the only separator stands at position 0
-        {"/a/TarvelWiz", "/a/TarvelLog.txt"},
+        {"TarvelWiz", "", "/BOOT.BIN"},
+        {"/TarvelWiz", "/TarvelLog.txt", "/BOOT.BIN"},
+        {"/a/TarvelWiz", "/a/TarvelLog.txt", "/a/BOOT.BIN"},
     };
+    const bool rootWritable = ::access("/", W_OK) == 0;
     for (const auto& c : cases) {
         test_services::SetProgramPath(c.program);
         CString logPath = "unset";
+        CString bootFile;
+        long rootLogSize = -2;
         Run([&](CZeltoSheet& sheet) {
             logPath = sheet.m_strLogPath;
+            bootFile = sheet.m_strBootFile;
+            rootLogSize = FileSize(rootLog);
             Press(sheet, WizardButton::Cancel);
         });
-        EXPECT_EQ(logPath, c.expected) << c.program;
+        EXPECT_EQ(logPath, c.log) << c.program;
+        EXPECT_EQ(bootFile, c.boot) << c.program;
+        if (c.log == rootLog && rootWritable) {
+            EXPECT_EQ(rootLogSize, 0) << "the log is made in the root folder";
+        }
+        ::unlink(rootLog.c_str());
     }
+}
+
+// The version data is linked into the shipped program, and start-up gives it to the platform.
+TEST_F(StartupTest, ProgramCarriesItsVersionData)
+{
+    const std::string program = cf::ReadFile(std::string(TARVEL_BINARY_DIR) + "/TarvelWiz");
+    ASSERT_FALSE(program.empty());
+    for (const char* text : {"1.0.0.1", "TarvelWiz Application", "TarvelWiz.EXE"})
+        EXPECT_NE(program.find(std::string(text) + '\0'), std::string::npos) << text;
+
+    QString name, version;
+    Run([&](CZeltoSheet& sheet) {
+        name = QCoreApplication::applicationName();
+        version = QCoreApplication::applicationVersion();
+        Press(sheet, WizardButton::Cancel);
+    });
+    EXPECT_EQ(name.toStdString(), "TarvelWiz Application");
+    EXPECT_EQ(version.toStdString(), "1.0.0.1");
+}
+
+// A folder whose name is not valid in the locale's multibyte encoding (a Latin-1 byte under UTF-8):
+// the program there finds its images, converts and logs in that folder, never in its parent.
+TEST_F(StartupTest, ProgramInAFolderNamedInAnotherEncodingWorksInThatFolder)
+{
+    const char* localeBefore = std::setlocale(LC_CTYPE, nullptr);
+    const std::string savedLocale = localeBefore != nullptr ? localeBefore : "C";
+    if (std::setlocale(LC_CTYPE, "C.UTF-8") == nullptr)
+        GTEST_SKIP() << "no UTF-8 locale";
+    ASSERT_EQ(GetACP(), 65001u);
+
+    const std::string folder = dir + "/caf\xE9";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    // The temporary folder cannot remove a name that is not UTF-8: the test removes it itself.
+    const struct RemoveAtEnd {
+        std::string path;
+        ~RemoveAtEnd() { std::filesystem::remove_all(path); }
+    } removeAtEnd{folder};
+    cf::InstallConverters(folder);
+    cf::WriteFile(folder + "/BOOT.BIN", cf::PatternBytes(200000, 1));
+    const std::vector<cf::Chunk> chunks = {{0x10000, cf::PatternBytes(120000, 2)}};
+    cf::WriteFile(folder + "/APLY.MOT", cf::MakeSRecords(chunks));
+    test_services::SetProgramPath((folder + "/TarvelWiz").c_str());
+
+    CString bootFile, logPath, uploadFile;
+    BOOL converted = FALSE;
+    Run([&](CZeltoSheet& sheet) {
+        bootFile = sheet.m_strBootFile;
+        logPath = sheet.m_strLogPath;
+        converted = sheet.ConvertMotToBin(folder + "/APLY.MOT", ImageKind::APLY);
+        uploadFile = sheet.m_strUploadFile;
+        sheet.WriteLog("Start FTP thread");
+        Press(sheet, WizardButton::Cancel);
+    });
+    std::setlocale(LC_CTYPE, savedLocale.c_str());
+
+    EXPECT_EQ(bootFile, folder + "/BOOT.BIN");
+    EXPECT_TRUE(cf::Exists(bootFile));
+    EXPECT_EQ(logPath, folder + "/TarvelLog.txt");
+    EXPECT_NE(cf::ReadFile(logPath).find(" : Start FTP thread\r\n"), std::string::npos);
+    EXPECT_TRUE(converted);
+    EXPECT_EQ(uploadFile, folder + "/ZELTO.BIN");
+    EXPECT_TRUE(cf::ReadFile(uploadFile) == cf::ImageOf(chunks));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(cf::ListDirectory(dir), std::vector<std::string>{"caf\xE9"}) << "nothing lands in the parent folder";
 }
 
 TEST_F(StartupTest, SocketsFailingToStartShowOnlyTheirMessage)

@@ -1,6 +1,8 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QTest>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -165,6 +167,59 @@ TEST_F(WizardShellTest, ChoosingAnOperationSetsModeAndAddressOnly)
 
     EXPECT_EQ(sheet.m_nConnectState, 2);
     EXPECT_EQ(sheet.m_strUploadFile, "/x/BOOT.BIN");
+}
+
+// The operator's keys on the real sheet: the arrows move the check down the screen (1003, 1005, 1004)
+// and with it the mode and address; Tab comes into the group at the checked choice; assistive
+// technology hears radio buttons.
+TEST_F(WizardShellTest, OperationChoicesAreOneGroupOfRadioButtons)
+{
+    QWidget* window = test_services::SheetWindow(sheet);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto radio = [this](int id) { return static_cast<QRadioButton*>(WidgetOf(sheet.m_Intro.GetDlgItem(id))); };
+    auto focused = [] { return QApplication::focusWidget(); };
+
+    radio(IDC_MODE_BIOS_APLY)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused(), Qt::Key_Down);
+    QTest::keyClick(focused(), Qt::Key_Down);
+    EXPECT_EQ(focused(), radio(IDC_MODE_APLY_ONLY));
+    EXPECT_TRUE(Checked(IDC_MODE_APLY_ONLY));
+    EXPECT_FALSE(Checked(IDC_MODE_BIOS_APLY));
+    EXPECT_FALSE(Checked(IDC_MODE_BIOS_FONT_APLY));
+    EXPECT_EQ(sheet.m_nUpdateMode, MODE_APLY_ONLY);
+    EXPECT_STREQ(g_szScaleAddress, "0.0.0.0");
+
+    QTest::keyClick(focused(), Qt::Key_Up);
+    EXPECT_EQ(focused(), radio(IDC_MODE_BIOS_FONT_APLY));
+    EXPECT_TRUE(Checked(IDC_MODE_BIOS_FONT_APLY));
+    EXPECT_FALSE(Checked(IDC_MODE_APLY_ONLY));
+    EXPECT_EQ(sheet.m_nUpdateMode, MODE_BIOS_FONT_APLY);
+    EXPECT_STREQ(g_szScaleAddress, "192.168.10.1");
+
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(radio(IDC_MODE_BIOS_FONT_APLY));
+    ASSERT_NE(access, nullptr);
+    EXPECT_EQ(access->role(), QAccessible::RadioButton);
+    EXPECT_TRUE(access->state().checked);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(radio(IDC_MODE_BIOS_APLY))->state().checked);
+
+    // The page sets the checks from the mode (BM_SETCHECK) when it is shown again; Tab, from the
+    // sheet's buttons, then comes into the group at the choice it checked.
+    wizard.Press(WizardButton::Next);
+    sheet.m_nUpdateMode = MODE_APLY_ONLY;
+    wizard.Press(WizardButton::Back);
+    EXPECT_TRUE(Checked(IDC_MODE_APLY_ONLY));
+    EXPECT_FALSE(Checked(IDC_MODE_BIOS_FONT_APLY));
+    test_services::WizardButtonOf(sheet, WizardButton::Cancel)->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 8 && qobject_cast<QRadioButton*>(focused()) == nullptr; ++i)
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), radio(IDC_MODE_APLY_ONLY));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(qobject_cast<QRadioButton*>(focused()), nullptr) << "Tab leaves the group after one choice";
+
+    // BM_SETCHECK 0 clears even the checked choice.
+    sheet.m_Intro.GetDlgItem(IDC_MODE_APLY_ONLY)->SendMessage(BM_SETCHECK, 0, 0);
+    EXPECT_FALSE(Checked(IDC_MODE_APLY_ONLY));
 }
 
 TEST_F(WizardShellTest, StepOnePageFollowsTheModeAndLeadsToItsConnectionPage)

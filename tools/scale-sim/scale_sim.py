@@ -6,7 +6,9 @@ User "test" with password "vamek" may store files; each file is stored in the fo
 Active mode (PORT) and passive mode both work.
 
 For tests it can be told to misbehave: refuse the login, refuse stores, break or stall the data
-connection part-way, accept connections and never answer, or never accept a connection at all.
+connection part-way, keep only the start of a stored file and still report the store complete,
+refuse SIZE as a scale that does not know it, accept connections and never answer, or never accept
+a connection at all.
 
 Run it with Debian's interpreter (/usr/bin/python3), which has pyftpdlib. Once it listens it prints
 "ready" on a line of its own and, if asked, writes the same line to --ready-file.
@@ -80,12 +82,25 @@ class ScaleHandler(FTPHandler):
     refuse_stores = 0  # how many stores are still to be refused; -1: all of them
     command_log = None
     connect_back = True  # False: PORT is accepted but the data connection is never opened
+    truncate_stored = None  # keep only this many bytes of each stored file, still answering 226
+    knows_size = True  # False: SIZE is answered as an unknown command
 
     def ftp_PORT(self, line):
         if ScaleHandler.connect_back:
             return FTPHandler.ftp_PORT(self, line)
         self.respond("200 Active data connection established.")
         return None
+
+    def ftp_SIZE(self, path):
+        if ScaleHandler.knows_size:
+            return FTPHandler.ftp_SIZE(self, path)
+        self.respond('502 Command "SIZE" not implemented.')
+        return None
+
+    def on_file_received(self, file):
+        # The 226 has gone out already; the client's next command is read only after this returns.
+        if ScaleHandler.truncate_stored is not None and os.path.getsize(file) > ScaleHandler.truncate_stored:
+            os.truncate(file, ScaleHandler.truncate_stored)
 
     def pre_process_command(self, line, cmd, arg):
         if self.command_log is not None:
@@ -144,6 +159,8 @@ def serve_ftp(options):
         ScaleHandler.refuse_stores = options.refuse_store_count if options.refuse_store_count else -1
     ScaleHandler.command_log = options.command_log
     ScaleHandler.connect_back = not options.no_connect_back
+    ScaleHandler.truncate_stored = options.truncate_stored
+    ScaleHandler.knows_size = not options.no_size
     ScaleHandler.authorizer = authorizer
     ScaleHandler.abstracted_fs = ScaleFilesystem
     ScaleHandler.dtp_handler = ScaleDTPHandler
@@ -168,6 +185,9 @@ def main():
                         help="with --refuse-store: refuse only the first N stores")
     parser.add_argument("--cut-after", type=int, help="close the data connection after N bytes")
     parser.add_argument("--stall-after", type=int, help="stop reading the data connection after N bytes")
+    parser.add_argument("--truncate-stored", type=int,
+                        help="keep only the first N bytes of every stored file, yet answer the store with 226")
+    parser.add_argument("--no-size", action="store_true", help="answer SIZE with 502, as a scale that does not know it")
     parser.add_argument("--silent", action="store_true", help="accept connections, never answer")
     parser.add_argument("--no-accept", action="store_true", help="never accept a connection")
     parser.add_argument("--no-connect-back", action="store_true",
