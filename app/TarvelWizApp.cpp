@@ -3,7 +3,7 @@
 #include "common/PathSeparator.h"
 #include "platform/net/SocketInit.h"
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 #include "platform/ui/VersionResource.h"
 #include "resources/ResourceIds.h"
 #include "wizard/ZeltoSheet.h"

@@ -2,7 +2,7 @@
 // Only resources/ includes this; everyone else finds the templates through ResourceFormat.h.
 #pragma once
 
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 #include "resources/PageTexts.h"
 #include "resources/ResourceIds.h"
 

@@ -1,7 +1,7 @@
 // The pictures, drawn as 16-colour XPM files and compiled into the program's Qt resource file.
 #include <iterator>
 
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 #include "resources/ResourceIds.h"
 
 const ImageResource g_bitmaps[] = {

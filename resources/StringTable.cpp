@@ -1,7 +1,7 @@
 // The string table: every text the program loads by number.
 #include <iterator>
 
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 #include "resources/PageTexts.h"
 #include "resources/ResourceIds.h"
 

@@ -1,5 +1,5 @@
 // The program's version data.
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 
 const VersionResource g_versionInfo = {
     "1.0.0.1",

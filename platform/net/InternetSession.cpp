@@ -5,7 +5,6 @@
 
 #include "platform/net/FtpClient.h"
 #include "platform/net/FtpConnection.h"
-#include "platform/net/FtpService.h"
 #include "platform/net/InternetException.h"
 #include "platform/services/RealServices.h"
 

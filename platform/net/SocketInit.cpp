@@ -3,7 +3,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "platform/net/SocketService.h"
 #include "platform/services/RealServices.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <strings.h>
 
 #include "platform/services/RealServices.h"
-#include "platform/sys/CodePageService.h"
 
 namespace {
 

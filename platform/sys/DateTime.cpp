@@ -5,7 +5,6 @@
 #include <locale.h>
 
 #include "platform/services/RealServices.h"
-#include "platform/sys/ClockService.h"
 
 namespace {
 constexpr double kUnixEpochInDays = 25569.0;  // 1 January 1970 counted from 30 December 1899

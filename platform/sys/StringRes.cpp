@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "platform/sys/CodePage.h"
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 
 CString LoadString(UINT nID)
 {

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include "platform/services/RealServices.h"
-#include "platform/ui/FileDialogService.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WindowImpl.h"
 

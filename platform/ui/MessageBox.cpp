@@ -4,7 +4,6 @@
 
 #include "platform/services/RealServices.h"
 #include "platform/sys/StringRes.h"
-#include "platform/ui/MessageBoxService.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WindowImpl.h"
 

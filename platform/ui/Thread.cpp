@@ -4,7 +4,6 @@
 #include <thread>
 
 #include "platform/services/RealServices.h"
-#include "platform/ui/WorkerService.h"
 
 namespace {
 class SystemThreads : public platform::WorkerService {

@@ -3,7 +3,7 @@
 // (assistive technology, the desktop).
 #pragma once
 
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 
 // Takes the product name and product version as the application's name and version.
 void ApplyVersionResource(const VersionResource& version);

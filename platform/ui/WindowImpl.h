@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "platform/ui/Font.h"
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 #include "platform/ui/Wnd.h"
 
 // A message posted to a window, delivered on the user-interface thread in posting order.

@@ -10,15 +10,9 @@
 #include <optional>
 
 #include "platform/net/FtpClient.h"
-#include "platform/net/FtpService.h"
 #include "platform/net/InternetException.h"
-#include "platform/net/SocketService.h"
 #include "platform/services/RealServices.h"
-#include "platform/sys/CodePageService.h"
-#include "platform/ui/FileDialogService.h"
-#include "platform/ui/MessageBoxService.h"
 #include "platform/ui/WinApp.h"
-#include "platform/ui/WorkerService.h"
 
 namespace test_services {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/ResourceFormat.h"
+#include "platform/sys/ResourceFormat.h"
 #include "resources/ResourceIds.h"
 
 namespace {
