@@ -1,7 +1,8 @@
 // CNVS.EXE <S-record file> <binary image> <output file>
 //
-// The last step of every image conversion: checks the binary image that SRECORD.EXE made against its
-// S-record source, byte for byte, and only when they agree publishes it as the output file. A wrong
+// The last step of every image conversion: checks the S-record source itself (syntax, checksums, and
+// the types and order of its records, which no checksum covers), then the binary image that
+// SRECORD.EXE made against it, byte for byte, and only when they agree publishes it as the output file. A wrong
 // or incomplete image is never left where the wizard would send it: on refusal the output file is
 // removed and the status is 1 (2 for a wrong command line).
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "SRecordImage.h"
 
 #include <array>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -37,9 +38,19 @@ bool DecodeHex(const char* hex, std::size_t count, std::uint8_t* out)
 // Address bytes per record type; 0 where the type does not exist.
 constexpr int kAddressBytes[10] = {2, 2, 3, 4, 0, 2, 3, 4, 3, 2};
 
-std::string AtLine(std::size_t lineNumber, const char* what)
+std::string AtLine(std::size_t lineNumber, const std::string& what)
 {
     return "line " + std::to_string(lineNumber) + ": " + what;
+}
+
+// DOS tools may end a text file with one or more 0x1A bytes after its last line.
+bool IsEndOfFileMark(const char* line, std::size_t length)
+{
+    for (std::size_t i = 0; i < length; ++i) {
+        if (line[i] != '\x1A')
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -51,30 +62,33 @@ bool SRecordImage::Parse(const char* text, std::size_t size, std::string& error)
     bytes.reserve(size / 2);
     m_lowest = std::numeric_limits<std::uint32_t>::max();
     m_end = 0;
-    m_dataRecords = 0;
-    m_terminated = false;
-    m_closed = false;
+    m_sequence = RecordSequence();
 
+    bool endOfFile = false;
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < size;) {
         ++lineNumber;
-        std::size_t stop = start;
-        while (stop < size && text[stop] != '\n')
-            ++stop;
+        const void* lineEnd = std::memchr(text + start, '\n', size - start);
+        const std::size_t stop = lineEnd ? static_cast<std::size_t>(static_cast<const char*>(lineEnd) - text) : size;
         std::size_t length = stop - start;
         // Line ends of any platform, and blanks at the end, carry nothing.
         while (length > 0 && (text[start + length - 1] == '\r' || text[start + length - 1] == ' ' ||
                               text[start + length - 1] == '\t'))
             --length;
-        if (length > 0 && !ParseLine(text + start, length, lineNumber, error))
-            return false;
+        if (length > 0) {
+            if (IsEndOfFileMark(text + start, length)) {
+                endOfFile = true;
+            } else if (endOfFile) {
+                error = AtLine(lineNumber, "text after the end-of-file mark (0x1A)");
+                return false;
+            } else if (!ParseLine(text + start, length, lineNumber, error)) {
+                return false;
+            }
+        }
         start = stop + 1;
     }
-    if (!m_closed) {
-        // A file that ends with a data record may have been cut off at the end of a line.
-        error = "the file ends without a count or termination record: it is incomplete";
+    if (!m_sequence.Finish(error))
         return false;
-    }
     if (m_end == 0) {
         error = "the file holds no data";
         return false;
@@ -84,10 +98,6 @@ bool SRecordImage::Parse(const char* text, std::size_t size, std::string& error)
 
 bool SRecordImage::ParseLine(const char* line, std::size_t length, std::size_t lineNumber, std::string& error)
 {
-    if (m_terminated) {
-        error = AtLine(lineNumber, "data after the termination record");
-        return false;
-    }
     if (length < 4 || line[0] != 'S' || line[1] < '0' || line[1] > '9') {
         error = AtLine(lineNumber, "not an S-record");
         return false;
@@ -128,44 +138,30 @@ bool SRecordImage::ParseLine(const char* line, std::size_t length, std::size_t l
     std::uint32_t address = 0;
     for (int i = 0; i < addressBytes; ++i)
         address = (address << 8) | fields[i];
-    const std::uint32_t dataLength = static_cast<std::uint32_t>(count - addressBytes - 1);
+    if (!m_sequence.Add(type, address, error)) {
+        error = AtLine(lineNumber, error);
+        return false;
+    }
+    if (type < 1 || type > 3)
+        return true;  // the header's text, the count and the start address are of no interest here
 
-    switch (type) {
-    case 1:
-    case 2:
-    case 3: {
-        ++m_dataRecords;
-        m_closed = false;
-        if (dataLength == 0)
-            return true;
-        const std::uint64_t end = static_cast<std::uint64_t>(address) + dataLength;
-        if (end > (std::uint64_t{1} << 32)) {
-            error = AtLine(lineNumber, "data beyond the end of the address space");
-            return false;
-        }
-        records.push_back({address, dataLength, bytes.size()});
-        bytes.insert(bytes.end(), fields + addressBytes, fields + addressBytes + dataLength);
-        if (address < m_lowest)
-            m_lowest = address;
-        if (end > m_end)
-            m_end = end;
-        return true;
+    const std::uint32_t dataLength = static_cast<std::uint32_t>(count - addressBytes - 1);
+    if (dataLength == 0) {
+        // It would carry nothing. It is what a count record becomes when its type digit turns into the
+        // data type of the same address width (S5 into S1, S6 into S2), and the count is then gone.
+        error = AtLine(lineNumber, "a data record without data");
+        return false;
     }
-    case 5:
-    case 6:
-        if (address != (m_dataRecords & (type == 5 ? 0xFFFFu : 0xFFFFFFu))) {
-            error = AtLine(lineNumber, "the record count does not match the data records before it");
-            return false;
-        }
-        m_closed = true;
-        return true;
-    case 7:
-    case 8:
-    case 9:
-        m_terminated = true;
-        m_closed = true;
-        return true;
-    default:  // S0, the header: its text is of no interest
-        return true;
+    const std::uint64_t end = static_cast<std::uint64_t>(address) + dataLength;
+    if (end > (std::uint64_t{1} << 32)) {
+        error = AtLine(lineNumber, "data beyond the end of the address space");
+        return false;
     }
+    records.push_back({address, dataLength, bytes.size()});
+    bytes.insert(bytes.end(), fields + addressBytes, fields + addressBytes + dataLength);
+    if (address < m_lowest)
+        m_lowest = address;
+    if (end > m_end)
+        m_end = end;
+    return true;
 }

@@ -1,13 +1,16 @@
 // The data of a Motorola S-record file: every data record's address and bytes, read and checked
-// record by record (syntax, byte count, checksum, record count). The data must be closed by a count
-// record (S5, S6) or a termination record (S7 to S9), as SRecord writes them, so that a file cut off
-// after a whole data line is not taken for a complete one; nothing may follow a termination record.
+// record by record (syntax, byte count, checksum, at least one data byte in a data record) and as a
+// whole (the order of the records, see RecordSequence). Blank lines, line ends of any platform and
+// lower-case hex digits are read as well; so is the DOS end-of-file mark (0x1A) after the last line,
+// with nothing but blank lines or more marks after it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "RecordSequence.h"
 
 struct SRecordData {
     std::uint32_t address;
@@ -33,7 +36,5 @@ private:
 
     std::uint32_t m_lowest = 0;
     std::uint64_t m_end = 0;
-    std::size_t m_dataRecords = 0;
-    bool m_terminated = false;
-    bool m_closed = false;  // a count or termination record follows the last data record
+    RecordSequence m_sequence;
 };

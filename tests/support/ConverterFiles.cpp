@@ -13,6 +13,16 @@
 
 namespace converter_files {
 
+namespace {
+
+std::string Hex(unsigned byte)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[byte >> 4], kDigits[byte & 0xF]};
+}
+
+}  // namespace
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -69,7 +79,7 @@ int RunIn(const std::string& dir, const std::string& commandLine)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress)
+std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress, const std::string& outputOptions)
 {
     QTemporaryDir work;
     const std::string dir = work.path().toStdString();
@@ -81,10 +91,36 @@ std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress
     }
     if (withStartAddress && !chunks.empty())
         command += " -execution-start-address " + std::to_string(chunks.front().address);
-    command += " -o image.mot -motorola 2>/dev/null";
+    command += " -o image.mot -motorola " + outputOptions;
+    // Left alone, srec_cat writes each record as narrow as its own address allows: S1 below 64 KiB
+    // and S2 above, in one file, which the converter refuses.
+    if (outputOptions.find("-address-length") == std::string::npos) {
+        std::uint64_t end = 0;
+        for (const Chunk& chunk : chunks)
+            end = std::max<std::uint64_t>(end, chunk.address + chunk.bytes.size());
+        command += end <= 0x10000 ? " -address-length=2" : end <= 0x1000000 ? " -address-length=3" : " -address-length=4";
+    }
+    command += " 2>/dev/null";
     if (RunIn(dir, command) != 0)
         return std::string();
     return ReadFile(dir + "/image.mot");
+}
+
+std::string SRecordLine(int type, std::uint32_t address, const std::string& data)
+{
+    static const int kAddressBytes[10] = {2, 2, 3, 4, 0, 2, 3, 4, 3, 2};
+    std::string fields;
+    for (int i = kAddressBytes[type] - 1; i >= 0; --i)
+        fields += static_cast<char>(address >> (8 * i));
+    fields += data;
+    fields.insert(fields.begin(), static_cast<char>(fields.size() + 1));  // the byte count
+    unsigned sum = 0;
+    std::string line = "S" + std::to_string(type);
+    for (const char byte : fields) {
+        sum += static_cast<unsigned char>(byte);
+        line += Hex(static_cast<unsigned char>(byte));
+    }
+    return line + Hex(~sum & 0xFF);
 }
 
 std::string ImageOf(const std::vector<Chunk>& chunks)

@@ -22,10 +22,16 @@ struct Chunk {
     std::uint32_t address;
     std::string bytes;
 };
-// The S-record text (S2/S3 records, with a header and a count record) of the chunks, made by
-// srec_cat; empty when srec_cat fails. srec_cat writes a termination record only for an image with
-// an execution start address.
-std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress = true);
+// The S-record text of the chunks, made by srec_cat; empty when srec_cat fails. It holds a header,
+// data records all of one type, the narrowest that the highest address allows unless outputOptions
+// give an -address-length, a count record, and a termination record only for an image with an
+// execution start address. outputOptions are further srec_cat output options, such as
+// "-address-length=4" or "-disable=header".
+std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress = true,
+                         const std::string& outputOptions = std::string());
+// One S-record line (without line end) of the given type, address and data bytes, with its byte count
+// and checksum: for records that srec_cat would not write.
+std::string SRecordLine(int type, std::uint32_t address, const std::string& data = std::string());
 // The binary image the chunks make: from the lowest address to the highest byte, gaps 0xFF.
 std::string ImageOf(const std::vector<Chunk>& chunks);
 

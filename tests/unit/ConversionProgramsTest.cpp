@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "converters/cnvs/SRecordImage.h"
 #include "tests/support/ConverterFiles.h"
 
 using namespace converter_files;
@@ -52,6 +53,52 @@ const std::vector<Chunk> kGappedImage = {
     {0x40000, PatternBytes(20000, 2)},  // after a gap of 46 608 bytes
 };
 
+// An image of each data record type as srec_cat writes it, with the record types the file holds, and
+// those it holds without header and count record (S1 addresses end at 64 KiB: that image is smaller).
+struct TypedImage {
+    Chunk chunk;
+    const char* addressLength;
+    const char* types;
+    const char* bareTypes;
+};
+const TypedImage kTypedImages[] = {
+    {{0x1000, PatternBytes(60000, 21)}, "-address-length=2", "S0 S1 S5 S9", "S1 S9"},
+    {{0x10000, PatternBytes(100001, 22)}, "-address-length=3", "S0 S2 S5 S8", "S2 S8"},
+    {{0x10000, PatternBytes(100001, 23)}, "-address-length=4", "S0 S3 S5 S7", "S3 S7"},
+};
+
+// The file's lines, without their line ends.
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines, const char* lineEnd = "\n")
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + lineEnd;
+    return text;
+}
+
+// The record types in the file, each once, in order of their digits: "S0 S2 S5 S8".
+std::string RecordTypes(const std::string& text)
+{
+    std::string types;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        const std::string type = std::string("S") + digit;
+        if (text.compare(0, 2, type) == 0 || text.find("\n" + type) != std::string::npos)
+            types += (types.empty() ? "" : " ") + type;
+    }
+    return types;
+}
+
 class ConversionBatchFiles : public ConversionProgramsTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(ConversionBatchFiles, ImageStartsAtTheLowestAddressWithGapsFilled)
@@ -94,6 +141,23 @@ TEST_F(ConversionProgramsTest, CountRecordClosesAnImageWithoutStartAddress)
     ASSERT_EQ(mot.find("\nS8"), std::string::npos);
     EXPECT_EQ(Convert(mot), 0);
     EXPECT_TRUE(ReadFile(Path("ZELTO.BIN")) == ImageOf(kGappedImage));
+}
+
+TEST_F(ConversionProgramsTest, S1S2AndS3ImagesWithAndWithoutHeaderAndCountAndADosEndOfFile)
+{
+    for (const TypedImage& typed : kTypedImages) {
+        SCOPED_TRACE(typed.types);
+        const std::string full = MakeSRecords({typed.chunk}, true, typed.addressLength);
+        ASSERT_EQ(RecordTypes(full), typed.types);
+        const std::string bare =
+            MakeSRecords({typed.chunk}, true, std::string(typed.addressLength) + " -disable=header -disable=data-count");
+        ASSERT_EQ(RecordTypes(bare), typed.bareTypes);
+        // DOS tools end a file with 0x1A, after the last line end or after blank lines.
+        for (const std::string& mot : {full + "\x1A", Joined(Lines(bare), "\r\n") + "\r\n\x1A\x1A"}) {
+            EXPECT_EQ(Convert(mot), 0);
+            EXPECT_TRUE(ReadFile(Path("ZELTO.BIN")) == typed.chunk.bytes) << "the bytes srec_cat made the file of";
+        }
+    }
 }
 
 // Each refusal starts from a good image and a stale output of an earlier run, which must go too.
@@ -154,6 +218,58 @@ TEST_F(ConversionRefusals, RecordsAfterTheTermination)
 {
     const std::string dataLine = m_mot.substr(Line(5), Line(6) - Line(5));
     ExpectRefusedCleanly(Convert(m_mot + dataLine));
+}
+
+// No checksum covers a record's type, nor where the record stands: every record here is well formed,
+// and srec_cat reads most of these files without complaint.
+TEST_F(ConversionRefusals, RecordsOutOfTheirPlaceOrOfAnotherType)
+{
+    const std::vector<std::string> lines = Lines(m_mot);
+    ASSERT_EQ(RecordTypes(m_mot), "S0 S2 S5 S8");
+    const std::size_t last = lines.size() - 1;  // the termination record, after the count record
+    ASSERT_EQ(lines[last].substr(0, 2), "S8");
+    const std::string header = lines[0];
+    const std::string count = lines[last - 1];
+    const std::string termination = lines[last];
+    const std::size_t dataRecords = last - 2;  // all but the header, count and termination
+    const auto inserted = [&](std::size_t at, const std::string& line) {
+        std::vector<std::string> copy = lines;
+        copy.insert(copy.begin() + static_cast<std::ptrdiff_t>(at), line);
+        return Joined(copy);
+    };
+    const auto replaced = [&](std::size_t at, const std::string& line) {
+        std::vector<std::string> copy = lines;
+        copy[at] = line;
+        return Joined(copy);
+    };
+    std::vector<std::string> headerLater = lines;
+    std::rotate(headerLater.begin(), headerLater.begin() + 1, headerLater.begin() + 2);
+    std::vector<std::string> terminationBeforeCount = lines;
+    std::swap(terminationBeforeCount[last - 1], terminationBeforeCount[last]);
+    // Record 5 again, at its own address with its own bytes, but as S3.
+    const std::string record5 = lines[5];
+    std::string bytes5;
+    for (std::size_t i = 10; i + 2 < record5.size(); i += 2)
+        bytes5 += static_cast<char>(std::stoi(record5.substr(i, 2), nullptr, 16));
+    const std::uint32_t address5 = static_cast<std::uint32_t>(std::stoul(record5.substr(4, 6), nullptr, 16));
+
+    const std::pair<const char*, std::string> cases[] = {
+        {"header after the first data record", Joined(headerLater)},
+        {"second header", inserted(1, header)},
+        {"S3 record among S2 records", replaced(5, SRecordLine(3, address5, bytes5))},
+        {"S7 termination of S2 data", replaced(last, SRecordLine(7, 0x10000))},
+        {"S9 termination of S2 data", replaced(last, SRecordLine(9, 0))},
+        {"termination before the count record", Joined(terminationBeforeCount)},
+        {"termination amid the data", inserted(100, termination)},
+        {"second termination", m_mot + termination + "\n"},
+        {"count one short", replaced(last - 1, SRecordLine(5, static_cast<std::uint32_t>(dataRecords - 1)))},
+        {"count one over", replaced(last - 1, SRecordLine(5, static_cast<std::uint32_t>(dataRecords + 1)))},
+        {"second count record", inserted(last, count)},
+    };
+    for (const auto& [what, mot] : cases) {
+        SCOPED_TRACE(what);
+        ExpectRefusedCleanly(Convert(mot));
+    }
 }
 
 TEST_F(ConversionRefusals, EmptyFileAndFileWithoutData)
@@ -229,6 +345,59 @@ TEST_F(ImageCheckProgram, RecordsOutOfAddressOrderAndAWrongRecordCount)
     mot.insert(count, record);
     WriteFile(Path("image.mot"), mot);
     EXPECT_EQ(Check(m_image), 1);
+}
+
+// A changed type digit is outside every checksum: it moves a record's bytes to another address (S1,
+// S2, S3 read as one another) or drops them (read as a header, count or termination record). Every
+// such change, in every record of an S1, an S2 and an S3 image, must be refused. CNVS.EXE's check
+// reads each changed file in this process (a process per file would take minutes); the whole chain
+// gets every other digit of one data record amid each image, among them the changes into another data
+// type, which srec_cat takes without complaint.
+TEST_F(ConversionProgramsTest, EveryChangedRecordTypeDigitIsRefused)
+{
+    int tried = 0;
+    std::vector<std::string> accepted;
+    for (const TypedImage& typed : kTypedImages) {
+        SCOPED_TRACE(typed.types);
+        // Long records: the same kinds of record, fewer of them to change.
+        std::string mot = MakeSRecords({typed.chunk}, true, std::string(typed.addressLength) + " -Output_Block_Size=250");
+        ASSERT_EQ(RecordTypes(mot), typed.types);
+        ASSERT_EQ(mot.back(), '\n');
+        std::vector<std::size_t> starts;
+        for (std::size_t at = 0; at < mot.size(); at = mot.find('\n', at) + 1)
+            starts.push_back(at);
+
+        SRecordImage image;
+        std::string error;
+        ASSERT_TRUE(image.Parse(mot.data(), mot.size(), error)) << error;
+        for (std::size_t line = 0; line < starts.size(); ++line) {
+            char& digit = mot[starts[line] + 1];
+            const char original = digit;
+            for (char other = '0'; other <= '9'; ++other) {
+                if (other == original)
+                    continue;
+                digit = other;
+                ++tried;
+                if (image.Parse(mot.data(), mot.size(), error))
+                    accepted.push_back(std::string(typed.types) + ", line " + std::to_string(line + 1) + ": S" +
+                                       original + " read as S" + other);
+            }
+            digit = original;
+        }
+
+        const std::size_t amid = starts[starts.size() / 2];
+        for (char other = '0'; other <= '9'; ++other) {
+            if (other == mot[amid + 1])
+                continue;
+            std::string changed = mot;
+            changed[amid + 1] = other;
+            SCOPED_TRACE(std::string("through the chain: read as S") + other);
+            ExpectRefusedCleanly(Convert(changed));
+        }
+    }
+    EXPECT_TRUE(accepted.empty()) << accepted.size() << " of " << tried << " changed files accepted, such as "
+                                  << accepted.front();
+    RecordProperty("changed_files", tried);
 }
 
 }  // namespace
