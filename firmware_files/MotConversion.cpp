@@ -23,19 +23,6 @@ constexpr ULONGLONG kMinImageLength = 100000;
 // platform the wizard was first written for.
 constexpr int kMaxPath = 4096;
 
-const char* ConverterOf(ImageKind kind)
-{
-    switch (kind) {
-    case ImageKind::BOOT:
-        return "ConvertBoot.bat";
-    case ImageKind::FONT:
-        return "ConvertFont.bat";
-    case ImageKind::APLY:
-        break;
-    }
-    return "ConvertAply.bat";
-}
-
 void ShowArrowCursor()
 {
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
@@ -88,7 +75,7 @@ BOOL CZeltoSheet::ConvertMotToBin(CString strMotFile, ImageKind kind)
     if (!RemoveStaleWorkFile(strWorkBin) || !RemoveStaleWorkFile(strWorkMot))
         return FALSE;
 
-    const CString strBatchFile = ConverterOf(kind);
+    const CString strBatchFile = NamesOf(kind).pszBatchFile;
     const CString strCommandLine = strBatchFile + " ZELTO ZELTO.BIN";
 
     // A chosen file that cannot be copied still lets the converter run; the result counts as failed.

@@ -3,18 +3,7 @@
 #include "resources/ResourceIds.h"
 #include "wizard/ZeltoSheet.h"
 
-namespace {
-const CZeltoSelectPage::SelectKind kBootImage = {
-    IDD_SELECT_BOOT,
-    ImageKind::BOOT,
-    "BOOT",
-    IDS_WRONG_BOOT_NAME,
-    "Binary Format Files (BOOT.bin) |BOOT.bin|Motorola Format Files (BOOT.mot) |BOOT.mot||",
-    &CZeltoSheet::m_strBootFile,
-};
-}  // namespace
-
-CZeltoPage3::CZeltoPage3() : CZeltoSelectPage(kBootImage) {}
+CZeltoPage3::CZeltoPage3() : CZeltoSelectPage(IDD_SELECT_BOOT, ImageKind::BOOT, &CZeltoSheet::m_strBootFile) {}
 
 LRESULT CZeltoPage3::OnWizardBack()
 {

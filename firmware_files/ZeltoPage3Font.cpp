@@ -3,18 +3,7 @@
 #include "resources/ResourceIds.h"
 #include "wizard/ZeltoSheet.h"
 
-namespace {
-const CZeltoSelectPage::SelectKind kFontImage = {
-    IDD_SELECT_FONT,
-    ImageKind::FONT,
-    "FONT",
-    IDS_WRONG_FONT_NAME,
-    "Binary Format Files (FONT.bin) |FONT.bin|Motorola Format Files (FONT.mot) |FONT.mot||",
-    &CZeltoSheet::m_strFontFile,
-};
-}  // namespace
-
-CZeltoPage3Font::CZeltoPage3Font() : CZeltoSelectPage(kFontImage) {}
+CZeltoPage3Font::CZeltoPage3Font() : CZeltoSelectPage(IDD_SELECT_FONT, ImageKind::FONT, &CZeltoSheet::m_strFontFile) {}
 
 LRESULT CZeltoPage3Font::OnWizardBack()
 {

@@ -6,18 +6,7 @@
 #include "wizard/PageHelpers.h"
 #include "wizard/ZeltoSheet.h"
 
-namespace {
-const CZeltoSelectPage::SelectKind kAplyImage = {
-    IDD_SELECT_APLY,
-    ImageKind::APLY,
-    "APLY",
-    IDS_WRONG_APLY_NAME,
-    "Binary Format Files (APLY.bin) |APLY.bin|Motorola Format Files (APLY.mot) |APLY.mot||",
-    &CZeltoSheet::m_strAplyFile,
-};
-}  // namespace
-
-CZeltoPage5::CZeltoPage5() : CZeltoSelectPage(kAplyImage) {}
+CZeltoPage5::CZeltoPage5() : CZeltoSelectPage(IDD_SELECT_APLY, ImageKind::APLY, &CZeltoSheet::m_strAplyFile) {}
 
 BOOL CZeltoPage5::OnSetActive()
 {

@@ -22,11 +22,14 @@ BEGIN_MESSAGE_MAP(CZeltoSelectPage, CPropertyPage)
     ON_BN_CLICKED(IDC_SELECT, &CZeltoSelectPage::OnSelect)
 END_MESSAGE_MAP()
 
-CZeltoSelectPage::CZeltoSelectPage(const SelectKind& kind) : CPropertyPage(kind.nIDTemplate), m_kind(kind) {}
+CZeltoSelectPage::CZeltoSelectPage(UINT nIDTemplate, ImageKind kind, CString CZeltoSheet::*pChosenFile)
+    : CPropertyPage(nIDTemplate), m_kind(kind), m_pChosenFile(pChosenFile)
+{
+}
 
 CString& CZeltoSelectPage::ChosenFile()
 {
-    return m_pSheet->*m_kind.pPathFile;
+    return m_pSheet->*m_pChosenFile;
 }
 
 BOOL CZeltoSelectPage::OnSetActive()
@@ -48,20 +51,21 @@ LRESULT CZeltoSelectPage::OnWizardNext()
     }
     // An S-record image is converted afresh on every Next; the conversion has told the operator why
     // the page stays.
-    if (!m_pSheet->ConvertMotToBin(ChosenFile(), m_kind.kind))
+    if (!m_pSheet->ConvertMotToBin(ChosenFile(), m_kind))
         return -1;
     return CPropertyPage::OnWizardNext();
 }
 
 void CZeltoSelectPage::OnSelect()
 {
-    CFileDialog dialog(TRUE, "mot", ChosenFile().c_str(), OFN_PATHMUSTEXIST, m_kind.pszFilter, nullptr);
+    const ImageNames& names = NamesOf(m_kind);
+    CFileDialog dialog(TRUE, "mot", ChosenFile().c_str(), OFN_PATHMUSTEXIST, names.pszFilter, nullptr);
     if (dialog.DoModal() != IDOK)
         return;
 
     // Sending an image of another kind would disable the scale: only the image's own name passes.
-    if (MakeUpper(dialog.GetFileTitle()) != m_kind.pszFileTitle) {
-        AfxMessageBox(m_kind.nIDWrongName, MB_OK);
+    if (MakeUpper(dialog.GetFileTitle()) != names.pszFileTitle) {
+        AfxMessageBox(names.nIDWrongName, MB_OK);
         return;
     }
 

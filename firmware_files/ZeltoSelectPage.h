@@ -1,6 +1,7 @@
 // What the three image selection pages have in common: each shows the image file about to be sent,
 // lets the operator choose another file with the image's own name, and on Next hands a binary image
-// on as it is or has an S-record image converted first. The pages differ only in their SelectKind.
+// on as it is or has an S-record image converted first. The pages differ in their template, their
+// image kind (whose names say which file passes) and the sheet member that holds their choice.
 #pragma once
 
 #include "common/ImageKind.h"
@@ -11,16 +12,8 @@ class CZeltoSheet;
 
 class CZeltoSelectPage : public CPropertyPage {
 public:
-    struct SelectKind {
-        UINT nIDTemplate;
-        ImageKind kind;
-        const char* pszFileTitle;         // the only file title accepted, upper case ("BOOT")
-        UINT nIDWrongName;                // the message for any other file title
-        const char* pszFilter;            // the file dialog's filter: binary first, S-record second
-        CString CZeltoSheet::*pPathFile;  // the sheet's member that holds the chosen file
-    };
-
-    explicit CZeltoSelectPage(const SelectKind& kind);
+    // pChosenFile: the sheet's member that holds this page's chosen file.
+    CZeltoSelectPage(UINT nIDTemplate, ImageKind kind, CString CZeltoSheet::*pChosenFile);
 
     CZeltoSheet* m_pSheet = nullptr;
     BOOL m_bMotFile = FALSE;  // the chosen file is an S-record image, converted on every Next
@@ -37,5 +30,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    const SelectKind& m_kind;
+    ImageKind m_kind;
+    CString CZeltoSheet::*m_pChosenFile;
 };

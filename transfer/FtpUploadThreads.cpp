@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/ImageKind.h"
 #include "platform/net/Internet.h"
 #include "platform/sys/StringRes.h"
 #include "resources/ResourceIds.h"
@@ -16,9 +17,10 @@ constexpr INTERNET_PORT kFtpPort = 21;
 constexpr DWORD_PTR kContext = 1;
 constexpr UINT kErrorBufferSize = 200;
 
-// One attempt: log in, store the upload file under the remote name, log, report. bLogException:
-// whether a failed connection or login is logged (the application worker does not log it).
-UINT UploadImage(CZeltoCopyPage* pPage, const char* pszRemoteName, BOOL bLogException)
+// One attempt: log in, store the upload file under the image's remote name, log, report.
+// bLogException: whether a failed connection or login is logged (the application worker does not
+// log it).
+UINT UploadImage(CZeltoCopyPage* pPage, ImageKind kind, BOOL bLogException)
 {
     CZeltoSheet* pSheet = pPage->m_pSheet;
     BOOL bResult = FALSE;
@@ -28,8 +30,8 @@ UINT UploadImage(CZeltoCopyPage* pPage, const char* pszRemoteName, BOOL bLogExce
         try {
             pConnection = session.GetFtpConnection(g_szScaleAddress, kFtpUser, kFtpPassword, kFtpPort, FALSE);
             pSheet->WriteLog("Start PutFile() - " + pSheet->m_strUploadFile);
-            bResult = pConnection->PutFile(pSheet->m_strUploadFile.c_str(), pszRemoteName, FTP_TRANSFER_TYPE_BINARY,
-                                           kContext);
+            bResult = pConnection->PutFile(pSheet->m_strUploadFile.c_str(), NamesOf(kind).pszRemoteName,
+                                           FTP_TRANSFER_TYPE_BINARY, kContext);
             pSheet->WriteLog("End PutFile()");
             if (!bResult) {
                 pSheet->WriteLog("PutFile() returned FALSE");
@@ -79,15 +81,15 @@ UINT UploadImage(CZeltoCopyPage* pPage, const char* pszRemoteName, BOOL bLogExce
 
 UINT FtpBootThread(LPVOID pParam)
 {
-    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), "d:\\boot.bin", TRUE);
+    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), ImageKind::BOOT, TRUE);
 }
 
 UINT FtpFontThread(LPVOID pParam)
 {
-    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), "d:\\font.bin", TRUE);
+    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), ImageKind::FONT, TRUE);
 }
 
 UINT FtpAplyThread(LPVOID pParam)
 {
-    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), "d:\\aply.bin", FALSE);
+    return UploadImage(static_cast<CZeltoCopyPage*>(pParam), ImageKind::APLY, FALSE);
 }

@@ -1,6 +1,7 @@
 #include "transfer/ZeltoPage4.h"
 
 #include "common/FindLastChar.h"
+#include "common/ImageKind.h"
 #include "common/PathSeparator.h"
 #include "resources/ResourceIds.h"
 #include "transfer/FtpUploadThreads.h"
@@ -13,7 +14,8 @@ void CZeltoPage4::OnCopyEnded()
     // The application image is looked for beside the BOOT image just sent, whether or not it arrived.
     const CString& boot = m_pSheet->m_strBootFile;
     const auto folderLength = static_cast<std::size_t>(FindLastChar(boot.c_str(), kPathSeparator));
-    m_pSheet->m_strAplyFile = boot.substr(0, folderLength) + kPathSeparatorString + "APLY.BIN";
+    m_pSheet->m_strAplyFile =
+        boot.substr(0, folderLength) + kPathSeparatorString + NamesOf(ImageKind::APLY).pszDefaultFile;
 }
 
 LRESULT CZeltoPage4::OnWizardNext()

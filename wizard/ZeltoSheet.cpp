@@ -32,10 +32,10 @@ CZeltoSheet::CZeltoSheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
     m_nConnectState = CONNECT_NOT_CHECKED;
 
     // A program path without a separator leaves the directory empty: the images then name the root.
-    const CString directory = ProgramDirectory();
-    m_strBootFile = directory + kPathSeparatorString + "BOOT.BIN";
-    m_strAplyFile = directory + kPathSeparatorString + "APLY.BIN";
-    m_strFontFile = directory + kPathSeparatorString + "FONT.BIN";
+    const CString directory = ProgramDirectory() + kPathSeparatorString;
+    m_strBootFile = directory + NamesOf(ImageKind::BOOT).pszDefaultFile;
+    m_strAplyFile = directory + NamesOf(ImageKind::APLY).pszDefaultFile;
+    m_strFontFile = directory + NamesOf(ImageKind::FONT).pszDefaultFile;
 
     m_bLogEnabled = TRUE;
 }
