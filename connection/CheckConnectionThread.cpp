@@ -1,13 +1,15 @@
 #include "connection/CheckConnectionThread.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "connection/BlockingSocket.h"
 #include "connection/BlockingSocketException.h"
+#include "connection/ConnectState.h"
 #include "connection/ZeltoConnectPage.h"
 #include "platform/sys/StringRes.h"
 #include "resources/ResourceIds.h"
-#include "wizard/ZeltoSheet.h"
+#include "wizard/ScaleAddress.h"
 
 namespace {
 constexpr int kFtpPort = 21;

@@ -1,6 +1,5 @@
-// The sheet's conversion of a chosen S-record image into the binary work file that the next upload
-// sends. The conversion programs stand beside the program and are run there; the wizard judges their
-// work only by the output file they leave.
+#include "firmware_files/MotConversion.h"
+
 #include "common/PathSeparator.h"
 #include "firmware_files/FileExists.h"
 #include "platform/sys/CommandProcessor.h"
@@ -12,7 +11,6 @@
 #include "platform/ui/Cursor.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/ResourceIds.h"
-#include "wizard/ZeltoSheet.h"
 
 namespace {
 
@@ -63,23 +61,26 @@ BOOL ConvertersPresent(const CString& strBatchFile)
 
 }  // namespace
 
-BOOL CZeltoSheet::ConvertMotToBin(CString strMotFile, ImageKind kind)
+CMotConversion::CMotConversion(const CString& strDirectory)
+    : m_strDirectory(strDirectory),
+      m_strWorkMot(strDirectory + kPathSeparatorString + "ZELTO.MOT"),
+      m_strWorkBin(strDirectory + kPathSeparatorString + "ZELTO.BIN")
+{
+}
+
+BOOL CMotConversion::Convert(const CString& strMotFile, ImageKind kind, CString& strUploadFile)
 {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
 
-    const CString strDirectory = ProgramDirectory();
-    const CString strWorkMot = strDirectory + kPathSeparatorString + "ZELTO.MOT";
-    const CString strWorkBin = strDirectory + kPathSeparatorString + "ZELTO.BIN";
-
     // The output first: an old image must never pass for the new one.
-    if (!RemoveStaleWorkFile(strWorkBin) || !RemoveStaleWorkFile(strWorkMot))
+    if (!RemoveStaleWorkFile(m_strWorkBin) || !RemoveStaleWorkFile(m_strWorkMot))
         return FALSE;
 
     const CString strBatchFile = NamesOf(kind).pszBatchFile;
     const CString strCommandLine = strBatchFile + " ZELTO ZELTO.BIN";
 
     // A chosen file that cannot be copied still lets the converter run; the result counts as failed.
-    const BOOL bCopied = CopyFileA(strMotFile.c_str(), strWorkMot.c_str(), FALSE);
+    const BOOL bCopied = CopyFileA(strMotFile.c_str(), m_strWorkMot.c_str(), FALSE);
 
     char szSavedDirectory[kMaxPath];
     if (_getcwd(szSavedDirectory, kMaxPath) == nullptr) {
@@ -88,7 +89,7 @@ BOOL CZeltoSheet::ConvertMotToBin(CString strMotFile, ImageKind kind)
         AfxMessageBox("Cannot convert the MOT file: the current directory cannot be read.");
         return FALSE;
     }
-    if (_chdir(strDirectory.c_str()) != 0 || !ConvertersPresent(strBatchFile)) {
+    if (_chdir(m_strDirectory.c_str()) != 0 || !ConvertersPresent(strBatchFile)) {
         _chdir(szSavedDirectory);
         ShowArrowCursor();
         AfxMessageBox(IDS_CONVERTER_MISSING, MB_OK);
@@ -97,12 +98,12 @@ BOOL CZeltoSheet::ConvertMotToBin(CString strMotFile, ImageKind kind)
 
     RunCommandLine(strCommandLine.c_str());  // only the output file tells how it went
     _chdir(szSavedDirectory);
-    m_strUploadFile = strWorkBin;
+    strUploadFile = m_strWorkBin;
 
     BOOL bResult = FALSE;
     if (bCopied) {
         CFile file;
-        if (file.Open(strWorkBin.c_str(), CFile::modeRead)) {
+        if (file.Open(m_strWorkBin.c_str(), CFile::modeRead)) {
             bResult = file.GetLength() > kMinImageLength;
             file.Close();
         }

@@ -6,8 +6,9 @@
 #include "platform/net/Internet.h"
 #include "platform/sys/StringRes.h"
 #include "resources/ResourceIds.h"
+#include "transfer/UpdateLog.h"
 #include "transfer/ZeltoCopyPage.h"
-#include "wizard/ZeltoSheet.h"
+#include "wizard/ScaleAddress.h"
 
 namespace {
 
@@ -22,25 +23,26 @@ constexpr UINT kErrorBufferSize = 200;
 // log it).
 UINT UploadImage(CZeltoCopyPage* pPage, ImageKind kind, BOOL bLogException)
 {
-    CZeltoSheet* pSheet = pPage->m_pSheet;
+    const CUpdateLog log = pPage->UpdateLog();
+    const CString& strUploadFile = pPage->UploadFile();
     BOOL bResult = FALSE;
     CFtpConnection* pConnection = nullptr;
     try {
         CInternetSession session(nullptr, kContext);
         try {
             pConnection = session.GetFtpConnection(g_szScaleAddress, kFtpUser, kFtpPassword, kFtpPort, FALSE);
-            pSheet->WriteLog("Start PutFile() - " + pSheet->m_strUploadFile);
-            bResult = pConnection->PutFile(pSheet->m_strUploadFile.c_str(), NamesOf(kind).pszRemoteName,
+            log.Write("Start PutFile() - " + strUploadFile);
+            bResult = pConnection->PutFile(strUploadFile.c_str(), NamesOf(kind).pszRemoteName,
                                            FTP_TRANSFER_TYPE_BINARY, kContext);
-            pSheet->WriteLog("End PutFile()");
+            log.Write("End PutFile()");
             if (!bResult) {
-                pSheet->WriteLog("PutFile() returned FALSE");
+                log.Write("PutFile() returned FALSE");
                 pPage->m_strError = LoadString(IDS_FTP_COPY_ERROR);
                 // When the send itself knows why (an empty image, or the scale holding another size
                 // than was sent), the log and the operator are told, not just that it failed.
                 const CString fault = pConnection->GetLastPutFileFault();
                 if (!fault.empty()) {
-                    pSheet->WriteLog("PutFile() fault : " + fault);
+                    log.Write("PutFile() fault : " + fault);
                     pPage->m_strError += " " + fault;
                 }
             }
@@ -50,7 +52,7 @@ UINT UploadImage(CZeltoCopyPage* pPage, ImageKind kind, BOOL bLogException)
             e->GetErrorMessage(text, kErrorBufferSize);
             pPage->m_strError = text;
             if (bLogException)
-                pSheet->WriteLog("PutFile() exception : " + pPage->m_strError);
+                log.Write("PutFile() exception : " + pPage->m_strError);
             e->Delete();
         }
         if (pConnection != nullptr) {

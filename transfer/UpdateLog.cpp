@@ -1,23 +1,25 @@
-// The update log: one time-stamped line per transfer event, in a text file beside the program.
-// The file is opened and closed for every line, so each line is on disk when the call returns.
+#include "transfer/UpdateLog.h"
+
 #include "platform/sys/DateTime.h"
 #include "platform/sys/File.h"
-#include "wizard/ZeltoSheet.h"
 
-void CZeltoSheet::ResetLog()
+CUpdateLog::CUpdateLog(const CString& strPath, const BOOL& bEnabled) : m_strPath(strPath), m_bEnabled(bEnabled) {}
+
+void CUpdateLog::Reset() const
 {
     CFile file;
-    if (file.Open(m_strLogPath.c_str(), CFile::modeCreate | CFile::shareDenyWrite | CFile::modeWrite))
+    if (file.Open(m_strPath.c_str(), CFile::modeCreate | CFile::shareDenyWrite | CFile::modeWrite))
         file.Close();
 }
 
-void CZeltoSheet::WriteLog(CString strText)
+void CUpdateLog::Write(const CString& strText) const
 {
-    if (!m_bLogEnabled || m_strLogPath.empty())
+    if (!m_bEnabled || m_strPath.empty())
         return;
     CFile file;
-    // Kept, not emptied, when it exists; another writer holding it costs this line, silently.
-    if (!file.Open(m_strLogPath.c_str(),
+    // Kept, not emptied, when it exists; another writer holding it costs this line, silently. The
+    // file is opened and closed for every line, so each line is on disk when the call returns.
+    if (!file.Open(m_strPath.c_str(),
                    CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite | CFile::modeWrite))
         return;
     // The line goes out in one write, so a failing disk cannot leave half a time stamp before it.

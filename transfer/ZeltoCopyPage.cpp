@@ -31,6 +31,16 @@ BOOL CZeltoCopyPage::OnSetActive()
     return CPropertyPage::OnSetActive();
 }
 
+const CString& CZeltoCopyPage::UploadFile() const
+{
+    return m_pSheet->m_strUploadFile;
+}
+
+CUpdateLog CZeltoCopyPage::UpdateLog() const
+{
+    return CUpdateLog(m_pSheet->m_strLogPath, m_pSheet->m_bLogEnabled);
+}
+
 void CZeltoCopyPage::StartUpload()
 {
     if (AfxBeginThread(m_pfnWorker, this) == nullptr) {

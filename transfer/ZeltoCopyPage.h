@@ -6,6 +6,7 @@
 #include "platform/ui/MessageMap.h"
 #include "platform/ui/PropertyPage.h"
 #include "platform/ui/Thread.h"
+#include "transfer/UpdateLog.h"
 
 class CZeltoSheet;
 
@@ -26,6 +27,10 @@ public:
     BOOL OnSetActive() override;
     BOOL OnQueryCancel() override;
     LRESULT OnWizardBack() override;
+
+    // What the upload worker reads of the sheet: the file to send, and the log it writes to.
+    const CString& UploadFile() const;
+    CUpdateLog UpdateLog() const;
 
 protected:
     LRESULT OnFtpComplete(WPARAM wParam, LPARAM lParam);

@@ -1,17 +1,11 @@
 #include "wizard/ZeltoSheet.h"
 
-#include "common/FindLastChar.h"
+#include <iterator>
+
 #include "common/PathSeparator.h"
-#include "platform/ui/WinApp.h"
-
-char g_szScaleAddress[16] = "192.168.10.1";
-
-CString ProgramDirectory()
-{
-    CWinApp* app = AfxGetApp();
-    const CString helpPath = app != nullptr && app->m_pszHelpFilePath != nullptr ? app->m_pszHelpFilePath : "";
-    return helpPath.substr(0, static_cast<std::size_t>(FindLastChar(helpPath.c_str(), kPathSeparator)));
-}
+#include "common/ProgramDirectory.h"
+#include "firmware_files/MotConversion.h"
+#include "transfer/UpdateLog.h"
 
 CZeltoSheet::CZeltoSheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(nIDCaption, pParentWnd, iSelectPage)
@@ -61,4 +55,20 @@ void CZeltoSheet::CreateTitleFont(CWnd* pTitle)
         lf.lfWeight += 200;
     m_pTitleFont = new CFont;
     m_pTitleFont->Attach(::CreateFontIndirect(&lf));
+}
+
+BOOL CZeltoSheet::ConvertMotToBin(CString strMotFile, ImageKind kind)
+{
+    // The program directory is worked out afresh for every conversion.
+    return CMotConversion(ProgramDirectory()).Convert(strMotFile, kind, m_strUploadFile);
+}
+
+void CZeltoSheet::WriteLog(CString strText)
+{
+    CUpdateLog(m_strLogPath, m_bLogEnabled).Write(strText);
+}
+
+void CZeltoSheet::ResetLog()
+{
+    CUpdateLog(m_strLogPath, m_bLogEnabled).Reset();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/ImageKind.h"
+#include "connection/ConnectState.h"
 #include "connection/ZeltoPage2.h"
 #include "connection/ZeltoPage2a.h"
 #include "firmware_files/ZeltoPage3.h"
@@ -14,24 +15,16 @@
 #include "transfer/ZeltoPage4.h"
 #include "transfer/ZeltoPage4Font.h"
 #include "transfer/ZeltoPage6.h"
+#include "wizard/ScaleAddress.h"
 #include "wizard/ZeltoIntro.h"
 #include "wizard/ZeltoPage1.h"
 #include "wizard/ZeltoPage4aFont.h"
 #include "wizard/ZeltoPage7.h"
 
-// The scale's dotted IPv4 address for the whole process, at most 15 characters and a terminator.
-// Written only while no worker runs; read by the connection check and the upload workers.
-extern char g_szScaleAddress[16];
-
 // Operation modes (m_nUpdateMode).
 constexpr int MODE_BIOS_APLY = 0;
 constexpr int MODE_BIOS_FONT_APLY = 1;
 constexpr int MODE_APLY_ONLY = 2;
-
-// Connection check results (m_nConnectState).
-constexpr int CONNECT_NOT_CHECKED = 0;
-constexpr int CONNECT_FAILED = 1;
-constexpr int CONNECT_OK = 2;
 
 class CZeltoSheet : public CPropertySheet {
 public:
@@ -41,9 +34,9 @@ public:
     // Makes the enlarged step-title font from the title's own font, once per sheet.
     void CreateTitleFont(CWnd* pTitle);
     // Converts a chosen S-record image to the binary work file beside the program and makes that
-    // file the next upload; FALSE after a message has been shown.
+    // file the next upload; FALSE after a message has been shown (CMotConversion).
     BOOL ConvertMotToBin(CString strMotFile, ImageKind kind);
-    // Appends one time-stamped line to the update log; never reports a failure.
+    // Appends one time-stamped line to the update log; never reports a failure (CUpdateLog).
     void WriteLog(CString strText);
     // Empties the update log, or creates it empty.
     void ResetLog();
@@ -71,7 +64,3 @@ public:
     CString m_strLogPath;
     CFont* m_pTitleFont;
 };
-
-// The directory that holds the program file, without a trailing separator; empty when the program's
-// path has no separator. Worked out from the application's help-file path.
-CString ProgramDirectory();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "common/ProgramDirectory.h"
 #include "firmware_files/ZeltoSelectPage.h"
 #include "platform/sys/Directory.h"
 #include "platform/sys/StringRes.h"
