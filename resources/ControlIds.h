@@ -1,5 +1,6 @@
-// Control IDs of the page templates that the pages look up. Several pages share an ID for the same
-// role; where one number has different roles on different templates, each role has its own name.
+// Control IDs of the page templates: the templates name their controls by these, and the pages look
+// them up by them. Several pages share an ID for the same role; where one number has different roles
+// on different templates, each role has its own name.
 #pragma once
 
 // Every page's step title, except on the three selection pages.

@@ -1,6 +1,5 @@
-// The three copy-and-confirm pages. The copying text 1007, the confirmation 1008 and the error
-// 1003 share one area; the page shows only those of its state, and Retry 1009 appears only after a
-// failed upload.
+// The three copy-and-confirm pages. The copying text, the confirmation and the error share one
+// area; the page shows only those of its state, and Retry appears only after a failed upload.
 #include <iterator>
 
 #include "resources/DialogTemplates.h"
@@ -26,33 +25,33 @@ const char kIfSuccessful[] =
 
 const DialogControl kBootControls[] = {
     DialogLook::kPicture,
-    {1001, ControlKind::Static, 65, 55, 220, 20, "Step 4:  Copy BIOS and confirm at scale.", 0, 0},
-    {1007, ControlKind::Static, 80, 75, 150, 8, kCopying, 0, 0},
-    {1008, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
-    {1003, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
-    {1009, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
-    {1004, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
+    {IDC_TITLE, ControlKind::Static, 65, 55, 220, 20, "Step 4:  Copy BIOS and confirm at scale.", 0, 0},
+    {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 150, 8, kCopying, 0, 0},
+    {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
+    {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
+    {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
+    {IDC_NEXT_HINT, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
 };
 
 const DialogControl kFontControls[] = {
     DialogLook::kPicture,
-    {1001, ControlKind::Static, 65, 55, 220, 20, "Step 7:  Copy font data and confirm at scale.", 0, 0},
-    {1007, ControlKind::Static, 80, 75, 150, 8, kCopying, 0, 0},
-    {1008, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
-    {1003, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
-    {1009, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
-    {1004, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
+    {IDC_TITLE, ControlKind::Static, 65, 55, 220, 20, "Step 7:  Copy font data and confirm at scale.", 0, 0},
+    {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 150, 8, kCopying, 0, 0},
+    {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
+    {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
+    {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
+    {IDC_NEXT_HINT, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
 };
 
 // The title is replaced by mode whenever the page is entered.
 const DialogControl kAplyControls[] = {
     DialogLook::kPicture,
-    {1001, ControlKind::Static, 55, 55, 235, 20, PageTexts::kCopyAplyTitleBiosAply, 0, 0},
-    {1007, ControlKind::Static, 80, 75, 125, 8, kCopying, 0, 0},
-    {1008, ControlKind::Static, 5, 75, 275, 40, kConfirm30, 0, 0},
-    {1003, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
-    {1009, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
-    {1004, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
+    {IDC_TITLE, ControlKind::Static, 55, 55, 235, 20, PageTexts::kCopyAplyTitleBiosAply, 0, 0},
+    {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 125, 8, kCopying, 0, 0},
+    {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 275, 40, kConfirm30, 0, 0},
+    {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
+    {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
+    {IDC_NEXT_HINT, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/sys/ResourceFormat.h"
+#include "resources/ControlIds.h"
 #include "resources/PageTexts.h"
 #include "resources/ResourceIds.h"
 

@@ -10,7 +10,7 @@ namespace {
 // place in the group.
 const DialogControl kControls[] = {
     DialogLook::kPicture,
-    {1001, ControlKind::Static, 80, 55, 135, 15, PageTexts::kCaption, 0, 0},
+    {IDC_TITLE, ControlKind::Static, 80, 55, 135, 15, PageTexts::kCaption, 0, 0},
     {IDC_STATIC, ControlKind::Static, 5, 75, 280, 20,
      "This wizard steps you through the procedure for copying the internal program (\"firmware\") "
      "to a scale.",
@@ -21,11 +21,11 @@ const DialogControl kControls[] = {
      "maintenance utility.",
      0, 0},
     {IDC_STATIC, ControlKind::GroupBox, 5, 129, 285, 70, "What operation do you wish to perform?", 0, 0},
-    {1003, ControlKind::AutoRadioButton, 20, 144, 240, 10,
+    {IDC_MODE_BIOS_APLY, ControlKind::AutoRadioButton, 20, 144, 240, 10,
      "Copy BIOS and Application programs (Use Recovery Mode)", CS_GROUP, 0},
-    {1004, ControlKind::AutoRadioButton, 20, 174, 240, 10,
+    {IDC_MODE_APLY_ONLY, ControlKind::AutoRadioButton, 20, 174, 240, 10,
      "Copy Application program only (Use Test Mode)", 0, 0},
-    {1005, ControlKind::AutoRadioButton, 20, 159, 240, 10,
+    {IDC_MODE_BIOS_FONT_APLY, ControlKind::AutoRadioButton, 20, 159, 240, 10,
      "Copy BIOS, Font, and Application programs (Use Recovery Mode)*", 0, 0},
     {IDC_STATIC, ControlKind::Static, 30, 189, 235, 8,
      "*: Only used for scales that use Chinese Traditional (Big5) fonts.", 0, 0},

@@ -1,5 +1,5 @@
-// The three image selection pages. On these the step title is 1002, because 1001 is the Select
-// button; 1006 shows the chosen file's path.
+// The three image selection pages. On these the step title has its own ID (IDC_SELECT_TITLE),
+// because the Select button has the one that is the title's on every other page.
 #include <iterator>
 
 #include "resources/DialogTemplates.h"
@@ -13,7 +13,7 @@ const char kStartCopying[] =
 // The BIOS and font pages share one layout.
 const DialogControl kBootControls[] = {
     DialogLook::kPicture,
-    {1002, ControlKind::Static, 65, 55, 220, 20, "Step 3:  Copy scale BIOS program", 0, 0},
+    {IDC_SELECT_TITLE, ControlKind::Static, 65, 55, 220, 20, "Step 3:  Copy scale BIOS program", 0, 0},
     {IDC_STATIC, ControlKind::Static, 5, 75, 280, 15,
      "The Scale Tarvel is now ready to copy the scale BIOS program.", 0, 0},
     {IDC_STATIC, ControlKind::Static, 5, 90, 8, 8, "1.", 0, 0},
@@ -26,14 +26,14 @@ const DialogControl kBootControls[] = {
      "Check the correct file name appears below. If not. click the Select button to select the "
      "correct BIOS program file.",
      0, 0},
-    {1006, ControlKind::Static, 15, 140, 265, 10, "", CS_SUNKEN | CS_BORDER, 0},
-    {1001, ControlKind::PushButton, 195, 155, 50, 14, kSelectButton, 0, 0},
+    {IDC_FILE_NAME, ControlKind::Static, 15, 140, 265, 10, "", CS_SUNKEN | CS_BORDER, 0},
+    {IDC_SELECT, ControlKind::PushButton, 195, 155, 50, 14, kSelectButton, 0, 0},
     {IDC_STATIC, ControlKind::Static, 15, 175, 270, 8, kStartCopying, 0, 0},
 };
 
 const DialogControl kFontControls[] = {
     DialogLook::kPicture,
-    {1002, ControlKind::Static, 65, 55, 220, 20, "Step 6:  Copy scale font data", 0, 0},
+    {IDC_SELECT_TITLE, ControlKind::Static, 65, 55, 220, 20, "Step 6:  Copy scale font data", 0, 0},
     {IDC_STATIC, ControlKind::Static, 5, 75, 280, 15,
      "The Scale Tarvel is now ready to copy the scale font data.", 0, 0},
     {IDC_STATIC, ControlKind::Static, 5, 90, 8, 8, "1.", 0, 0},
@@ -46,15 +46,15 @@ const DialogControl kFontControls[] = {
      "Check the correct file name appears below. If not. click the Select button to select the "
      "correct font data file.",
      0, 0},
-    {1006, ControlKind::Static, 15, 140, 265, 10, "", CS_SUNKEN | CS_BORDER, 0},
-    {1001, ControlKind::PushButton, 195, 155, 50, 14, kSelectButton, 0, 0},
+    {IDC_FILE_NAME, ControlKind::Static, 15, 140, 265, 10, "", CS_SUNKEN | CS_BORDER, 0},
+    {IDC_SELECT, ControlKind::PushButton, 195, 155, 50, 14, kSelectButton, 0, 0},
     {IDC_STATIC, ControlKind::Static, 15, 175, 270, 8, kStartCopying, 0, 0},
 };
 
 // The application page's title is replaced by mode whenever the page is entered.
 const DialogControl kAplyControls[] = {
     DialogLook::kPicture,
-    {1002, ControlKind::Static, 65, 55, 195, 20, PageTexts::kSelectAplyTitleBiosAply, 0, 0},
+    {IDC_SELECT_TITLE, ControlKind::Static, 65, 55, 195, 20, PageTexts::kSelectAplyTitleBiosAply, 0, 0},
     {IDC_STATIC, ControlKind::Static, 5, 75, 280, 20,
      "The Scale Tarvel is now ready to copy the scale application program.", 0, 0},
     {IDC_STATIC, ControlKind::Static, 5, 100, 8, 8, "1.", 0, 0},
@@ -67,8 +67,8 @@ const DialogControl kAplyControls[] = {
      "Check the correct file name appears below. If not. click the Select button to select the "
      "correct application program file.",
      0, 0},
-    {1006, ControlKind::Static, 15, 150, 265, 10, "", CS_SUNKEN | CS_BORDER, 0},
-    {1001, ControlKind::PushButton, 195, 165, 50, 14, kSelectButton, 0, 0},
+    {IDC_FILE_NAME, ControlKind::Static, 15, 150, 265, 10, "", CS_SUNKEN | CS_BORDER, 0},
+    {IDC_SELECT, ControlKind::PushButton, 195, 165, 50, 14, kSelectButton, 0, 0},
     {IDC_STATIC, ControlKind::Static, 15, 182, 270, 8, kStartCopying, 0, 0},
 };
 

@@ -7,14 +7,22 @@
 #include <QSet>
 #include <QString>
 
+#include <cstdlib>
 #include <cstring>
+#include <cxxabi.h>
+#include <fstream>
 #include <map>
+#include <memory>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "platform/sys/ResourceFormat.h"
 #include "resources/ResourceIds.h"
+#include "wizard/ZeltoSheet.h"
 
 namespace {
 
@@ -44,6 +52,31 @@ std::string String(UINT id) {
     for (std::size_t i = 0; i < g_stringCount; ++i)
         if (g_stringTable[i].id == id) return g_stringTable[i].text;
     return "<missing " + std::to_string(id) + ">";
+}
+
+// A source file of the system without its comments; empty when it is not there.
+std::string SourceWithoutComments(const std::string& relativePath) {
+    std::ifstream in(std::string(TARVEL_SOURCE_DIR) + "/" + relativePath);
+    std::stringstream text;
+    text << in.rdbuf();
+    return std::regex_replace(text.str(), std::regex("//[^\n]*"), "");
+}
+
+// The folder-qualified file of a class, named after the class without its C ("connection/ZeltoPage2").
+std::string FileOfClass(const std::string& className) {
+    if (className.empty()) return "";
+    for (const char* folder : {"app", "wizard", "connection", "firmware_files", "transfer"}) {
+        const std::string path = std::string(folder) + "/" + className.substr(1);
+        if (std::ifstream(std::string(TARVEL_SOURCE_DIR) + "/" + path + ".h")) return path;
+    }
+    return "";
+}
+
+std::string ClassNameOf(const CPropertyPage& page) {
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(page).name(), nullptr, nullptr, &status),
+                                                std::free);
+    return status == 0 ? name.get() : "";
 }
 
 }  // namespace
@@ -132,6 +165,50 @@ TEST(ResourcesTest, ControlsThePagesLookUpHaveTheirKindAndStyle) {
     EXPECT_EQ(first[1].id, 1004);
     EXPECT_EQ(first[2].id, 1005);
     EXPECT_LT(Control(IDD_INTRO, 1005).y, Control(IDD_INTRO, 1004).y);
+}
+
+// Every control ID that a page's source names - looked up with GetDlgItem, listed for a loop of
+// lookups, or in the message map - stands on the template the page is built on; the page's own class
+// and every page class it derives from count. A page that looks up an ID its template lacks gets
+// nothing back and silently leaves that control alone.
+TEST(ResourcesTest, EveryControlAPageNamesStandsOnItsTemplate) {
+    std::map<std::string, int> controlIds;
+    const std::string idsHeader = SourceWithoutComments("resources/ControlIds.h");
+    const std::regex idDefinition("constexpr int (IDC_\\w+) = (\\d+);");
+    const std::sregex_iterator end;
+    for (auto it = std::sregex_iterator(idsHeader.begin(), idsHeader.end(), idDefinition); it != end; ++it)
+        controlIds[(*it)[1]] = std::stoi((*it)[2]);
+    ASSERT_GE(controlIds.size(), 20u) << "resources/ControlIds.h not read";
+
+    const std::regex idUse("\\bIDC_\\w+"), numberLookUp("GetDlgItem\\s*\\(\\s*\\d"),
+        baseClass("class\\s+(\\w+)\\s*:\\s*public\\s+(\\w+)");
+    CZeltoSheet sheet(IDS_CAPTION);
+    ASSERT_EQ(sheet.GetPageCount(), 12);
+    for (int i = 0; i < sheet.GetPageCount(); ++i) {
+        const CPropertyPage& page = *sheet.GetPage(i);
+        const DialogTemplate* pageTemplate = FindTemplate(page.GetTemplateID());
+        ASSERT_NE(pageTemplate, nullptr) << i;
+        std::set<std::string> named;
+        for (std::string className = ClassNameOf(page); className != "CPropertyPage";) {
+            SCOPED_TRACE(className);
+            const std::string file = FileOfClass(className);
+            ASSERT_FALSE(file.empty()) << "no header named after the class";
+            const std::string header = SourceWithoutComments(file + ".h");
+            const std::string source = header + SourceWithoutComments(file + ".cpp");
+            EXPECT_FALSE(std::regex_search(source, numberLookUp)) << "a control looked up by a bare number";
+            for (auto it = std::sregex_iterator(source.begin(), source.end(), idUse); it != end; ++it)
+                if (controlIds.count(it->str())) named.insert(it->str());
+            std::smatch declaration;
+            ASSERT_TRUE(std::regex_search(header, declaration, baseClass) && declaration[1] == className);
+            className = declaration[2];
+        }
+        SCOPED_TRACE(ClassNameOf(page));
+        // Every page at least draws its step title.
+        EXPECT_TRUE(named.count("IDC_TITLE") || named.count("IDC_SELECT_TITLE"));
+        for (const std::string& name : named)
+            EXPECT_NE(FindControl(*pageTemplate, controlIds[name]), nullptr)
+                << name << " (" << controlIds[name] << ") is not on template " << pageTemplate->id;
+    }
 }
 
 TEST(ResourcesTest, StringTableHoldsExactlyTheProgramsIds) {
