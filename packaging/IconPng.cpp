@@ -3,7 +3,6 @@
 //   tarvel_icon_png SOURCE.xpm OUTPUT.png SIZE
 #include <QImage>
 #include <QString>
-
 #include <cstdio>
 #include <cstdlib>
 
