@@ -4,18 +4,37 @@
 #   make test         every test, in a normal build and under AddressSanitizer + UBSan
 #   make screenshots  every page in each mode rendered offscreen to PNG files in build/screenshots
 #   make bench        the benchmarks (after make test)
+#   make install      installs for the current user under ~/.local (PREFIX= to change it)
+#   make uninstall    removes that installation again (the same PREFIX=), but not the log
+#   make package      a portable archive of the program directory (build/TarvelWiz-*.tar.gz)
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
+PREFIX     ?= $(HOME)/.local
 
-.PHONY: all deps build build-sanitize run demo test test-plain test-sanitize screenshots bench clean
+.PHONY: all deps build build-sanitize run demo test test-plain test-sanitize screenshots bench clean \
+        install uninstall package
 
 all: build
 
+# The package groups of tools/install-deps.sh that each target needs: building, running, installing
+# and packaging need only the build and run groups; the other targets add their own.
+DEPS_GROUPS = build run
+test test-plain test-sanitize build-sanitize: DEPS_GROUPS = build run test
+demo: DEPS_GROUPS = build run demo
+bench: DEPS_GROUPS = build run test bench
+screenshots: DEPS_GROUPS = build run test
+
+# A build folder configured without GoogleTest left the tests out: configure it again once the test
+# group is there.
 deps:
-	@sh tools/install-deps.sh
+	@sh tools/install-deps.sh $(DEPS_GROUPS)
+	@if [ -n "$(filter test,$(DEPS_GROUPS))" ] && \
+	    grep -qs '^TARVEL_TESTS_LEFT_OUT:INTERNAL=ON' $(BUILD)/CMakeCache.txt; then \
+	  cmake -S . -B $(BUILD); \
+	fi
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -52,6 +71,17 @@ screenshots: build
 
 bench: build
 	sh bench/run.sh $(BUILD)
+
+# The prefix as a full path: the record of an installation is kept by it.
+install: build
+	cmake --install $(BUILD) --prefix "$$(realpath -m -- "$(PREFIX)")" --strip
+
+uninstall:
+	cmake -DTARVEL_BINARY_DIR="$$(realpath -m -- "$(BUILD)")" -DPREFIX="$$(realpath -m -- "$(PREFIX)")" \
+	  -P packaging/Uninstall.cmake
+
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,16 +1,43 @@
 #!/bin/sh
-# Installs the Debian packages that building, running and testing the wizard need, when they are
-# missing. As root it installs them; otherwise it prints the one apt-get line to run.
+# Installs the Debian packages that a make target needs, when they are missing. As root it installs
+# them; otherwise it prints the one apt-get line to run.
+#
+#   sh tools/install-deps.sh [GROUP...]      without a group: every group
+#
+#   build  the compiler, make, CMake, Ninja, Qt 6 and the libcurl headers
+#   run    what the wizard needs at run time: Qt 6 Widgets, libcurl (loaded at the first upload),
+#          SRecord for the conversion programs, and a font
+#   test   GoogleTest; the simulated scale (pyftpdlib) and the network-namespace rig (ip, unshare);
+#          the desktop-entry and AppStream validators of the install check
+#   demo   the simulated scale and the rig; Xvfb and xauth to run it without a display (xvfb-run)
+#   bench  the simulated scale and the rig, and curl, the upload's peer
 set -eu
 
-PACKAGES="cmake ninja-build g++ make pkg-config qt6-base-dev libcurl4-openssl-dev libgtest-dev libgmock-dev
-srecord python3-pyftpdlib iproute2 util-linux fonts-dejavu-core xvfb xauth x11-apps imagemagick curl"
+packages_of() {
+    case $1 in
+    build) echo "cmake ninja-build g++ make qt6-base-dev libcurl4-openssl-dev" ;;
+    run) echo "libqt6widgets6 libcurl4 srecord fonts-dejavu-core" ;;
+    test) echo "libgtest-dev libgmock-dev python3-pyftpdlib iproute2 util-linux desktop-file-utils appstream" ;;
+    demo) echo "python3-pyftpdlib iproute2 util-linux xvfb xauth" ;;
+    bench) echo "python3-pyftpdlib iproute2 util-linux curl" ;;
+    *)
+        echo "install-deps: no package group '$1' (build, run, test, demo, bench)" >&2
+        return 1
+        ;;
+    esac
+}
+
+[ $# -gt 0 ] || set -- build run test demo bench
 
 missing=""
-for package in $PACKAGES; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing="$missing $package"
-    fi
+for group in "$@"; do
+    packages=$(packages_of "$group")
+    for package in $packages; do
+        case " $missing " in *" $package "*) continue ;; esac
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $package"
+        fi
+    done
 done
 [ -z "$missing" ] && exit 0
 
