@@ -59,6 +59,21 @@ BOOL ConvertersPresent(const CString& strBatchFile)
     return ConverterPresent(strBatchFile.c_str()) && ConverterPresent("SRECORD.EXE") && ConverterPresent("CNVS.EXE");
 }
 
+// Whether a file can be made at this path; what is made is taken away again.
+BOOL CanCreate(const CString& strPath)
+{
+    CFile file;
+    if (!file.Open(strPath.c_str(), CFile::modeCreate | CFile::modeWrite))
+        return FALSE;
+    file.Close();
+    try {
+        CFile::Remove(strPath.c_str());
+    } catch (CFileException* e) {
+        e->Delete();
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 CMotConversion::CMotConversion(const CString& strDirectory)
@@ -81,6 +96,17 @@ BOOL CMotConversion::Convert(const CString& strMotFile, ImageKind kind, CString&
 
     // A chosen file that cannot be copied still lets the converter run; the result counts as failed.
     const BOOL bCopied = CopyFileA(strMotFile.c_str(), m_strWorkMot.c_str(), FALSE);
+    // A program folder that cannot be written is no fault of the chosen file: the operator is told
+    // which folder it is, since the converted image has to be made there.
+    if (!bCopied && !CanCreate(m_strWorkMot)) {
+        ShowArrowCursor();
+        AfxMessageBox(FormatString("Cannot convert the MOT file: the program folder %s cannot be written.\n"
+                                   "The converted image is made in that folder. Run the wizard from a folder "
+                                   "you can write to, or ask for write access to this one.",
+                                   m_strDirectory.c_str())
+                          .c_str());
+        return FALSE;
+    }
 
     char szSavedDirectory[kMaxPath];
     if (_getcwd(szSavedDirectory, kMaxPath) == nullptr) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "firmware_files/MotConversion.h"
 #include "platform/sys/Directory.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/Cursor.h"
@@ -216,6 +217,20 @@ TEST_F(ConversionTest, UnreadableChoiceStillRunsTheCommandThenFails)
         ExpectOnlyMessage(IDS_CONVERT_ERROR);
         EXPECT_EQ(m_wizard.Sheet().m_strUploadFile, Path("ZELTO.BIN"));
     }
+}
+
+TEST_F(ConversionTest, ProgramFolderThatCannotBeWrittenIsNamed)
+{
+    // /proc takes no new files, not even from root: a program folder no one can write to.
+    WriteFile(m_images + "/BOOT.MOT", MakeSRecords({{0x10000, PatternBytes(110000, 3)}}));
+    CString upload = "earlier upload";
+    EXPECT_FALSE(CMotConversion("/proc").Convert(m_images + "/BOOT.MOT", ImageKind::BOOT, upload));
+    ASSERT_EQ(m_wizard.boxes.size(), 1u);
+    EXPECT_EQ(m_wizard.boxes[0].text.rfind("Cannot convert the MOT file: the program folder /proc cannot be written.",
+                                           0),
+              0u)
+        << m_wizard.boxes[0].text;
+    EXPECT_EQ(upload, "earlier upload") << "nothing ran and nothing is to be sent";
 }
 
 class UndeletableWorkFile : public ConversionTest, public ::testing::WithParamInterface<const char*> {};
