@@ -3,20 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete) {}
-
-CException::~CException() = default;
-
 BOOL CException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT*)
 {
     CopyErrorText(lpszError, nMaxError, "");
     return FALSE;
-}
-
-void CException::Delete()
-{
-    if (m_bAutoDelete)
-        delete this;
 }
 
 void CopyErrorText(LPSTR lpszError, UINT nMaxError, const char* text)

@@ -6,16 +6,15 @@
 
 class CException {
 public:
-    explicit CException(BOOL bAutoDelete = TRUE);
-    virtual ~CException();
+    CException() = default;
+    virtual ~CException() = default;
     CException(const CException&) = delete;
     CException& operator=(const CException&) = delete;
 
-    // Writes a readable text of at most nMaxError - 1 bytes and a terminator; nothing when nMaxError is 0.
+    // Writes a readable text of at most nMaxError - 1 bytes and a terminator; nothing when nMaxError
+    // is 0. The base has no text: it writes an empty one and returns FALSE.
     virtual BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr);
-    void Delete();
-
-    BOOL m_bAutoDelete;
+    void Delete() { delete this; }
 };
 
 // Copies text into a caller's buffer of nMaxError bytes: at most nMaxError - 1 bytes and a terminator,

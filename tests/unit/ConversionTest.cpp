@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "platform/sys/Directory.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/Cursor.h"
 #include "resources/ResourceIds.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "firmware_files/ZeltoSelectPage.h"
-#include "platform/sys/Directory.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/FileDialog.h"
