@@ -37,18 +37,16 @@ public:
     CFtpConnection(const CFtpConnection&) = delete;
     CFtpConnection& operator=(const CFtpConnection&) = delete;
 
-    // Stores the whole local file under the remote name exactly as given (no change of directory, a
-    // backslash stays a backslash), always as binary. Nonzero once the server has confirmed the store;
-    // FALSE when the local file cannot be read, the transfer breaks off or stalls, or the server
-    // refuses. An empty local file is never sent, and the store is checked afterwards by asking the
-    // server for the stored file's size (SIZE): another size than was sent is FALSE too, while a
-    // server that does not know SIZE is taken at its word.
+    // Stores the whole local file, always as binary, under the remote name exactly as given (no change
+    // of directory, a backslash stays a backslash). Nonzero once the server has confirmed the store;
+    // FALSE when the local file is empty or cannot be read, the transfer breaks off or stalls, the
+    // server refuses, or the server then reports another size (SIZE) than was sent. A server that
+    // does not know SIZE is taken at its word.
     BOOL PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD dwFlags = FTP_TRANSFER_TYPE_BINARY,
                  DWORD_PTR dwContext = 1);
 
-    // A readable reason when the last PutFile was FALSE for a fault it found itself: the local file
-    // was empty, or the server holds a different size than was sent (both sizes told). Empty after
-    // a success and after the other failures, which the caller tells in its own words.
+    // Why the last PutFile was FALSE when it found the fault itself (an empty local file, or another
+    // stored size, both sizes told); empty after any other outcome, which the caller tells itself.
     CString GetLastPutFileFault() const { return m_strLastFault; }
 
     // Says goodbye to the server and lets the connection go. Safe to call more than once.
@@ -69,13 +67,10 @@ private:
 // holds nothing that needs releasing.
 class CInternetSession {
 public:
-    // The agent name, access type, proxy and flags are those of the system Internet library; here no
-    // proxy is ever used.
-    explicit CInternetSession(LPCSTR /*pstrAgent*/ = nullptr, DWORD_PTR /*dwContext*/ = 1,
-                              DWORD /*dwAccessType*/ = PRE_CONFIG_INTERNET_ACCESS, LPCSTR /*pstrProxyName*/ = nullptr,
-                              LPCSTR /*pstrProxyBypass*/ = nullptr, DWORD /*dwFlags*/ = 0)
-    {
-    }
+    // The agent name, context, access type, proxy and flags are those of the system Internet library;
+    // here no proxy is ever used, and nothing else depends on them.
+    explicit CInternetSession(LPCSTR = nullptr, DWORD_PTR = 1, DWORD = PRE_CONFIG_INTERNET_ACCESS, LPCSTR = nullptr,
+                              LPCSTR = nullptr, DWORD = 0) {}
     virtual ~CInternetSession() = default;
 
     // A new connection, connected and logged in, in active mode whatever bPassive says; the caller

@@ -53,22 +53,13 @@ int Fail(int wsaError)
     return SOCKET_ERROR;
 }
 
-// The descriptor behind a handle; handle 0 is no socket, whatever descriptor 0 is.
-bool ToDescriptor(SOCKET s, int* fd)
+// The descriptor behind a handle, or -1 (WSAENOTSOCK): handle 0 is no socket, whatever descriptor 0 is.
+int Descriptor(SOCKET s)
 {
-    if (s == 0 || s > static_cast<SOCKET>(INT_MAX)) {
-        t_lastError = WSAENOTSOCK;
-        return false;
-    }
-    *fd = static_cast<int>(s);
-    return true;
-}
-
-bool IsSocket(int fd)
-{
-    int type = 0;
-    socklen_t length = sizeof type;
-    return ::getsockopt(fd, SOL_SOCKET, SO_TYPE, &type, &length) == 0;
+    if (s != 0 && s <= static_cast<SOCKET>(INT_MAX))
+        return static_cast<int>(s);
+    t_lastError = WSAENOTSOCK;
+    return -1;
 }
 
 }  // namespace
@@ -91,8 +82,8 @@ SOCKET socket(int af, int type, int protocol)
 
 int connect(SOCKET s, const SOCKADDR* name, int namelen)
 {
-    int fd = 0;
-    if (!ToDescriptor(s, &fd))
+    const int fd = Descriptor(s);
+    if (fd < 0)
         return SOCKET_ERROR;
     if (name == nullptr || namelen < static_cast<int>(sizeof(SOCKADDR_IN)))
         return Fail(ToWsaError(EFAULT));
@@ -112,8 +103,8 @@ int connect(SOCKET s, const SOCKADDR* name, int namelen)
 
 int ioctlsocket(SOCKET s, long cmd, u_long* argp)
 {
-    int fd = 0;
-    if (!ToDescriptor(s, &fd))
+    const int fd = Descriptor(s);
+    if (fd < 0)
         return SOCKET_ERROR;
     if (cmd != FIONBIO || argp == nullptr)
         return Fail(ToWsaError(argp == nullptr ? EFAULT : EINVAL));
@@ -131,8 +122,8 @@ int select(int /*nfds*/, fd_set* readfds, fd_set* writefds, fd_set* exceptfds, c
         (timeout != nullptr && (timeout->tv_sec < 0 || timeout->tv_usec < 0)))
         return Fail(WSAEINVAL);
     fd_set* set = writes != 0 ? writefds : exceptfds;
-    int fd = 0;
-    if (!ToDescriptor(set->fd_array[0], &fd))
+    const int fd = Descriptor(set->fd_array[0]);
+    if (fd < 0)
         return SOCKET_ERROR;
 
     // Whole milliseconds, rounded up so that a short limit still waits.
@@ -179,12 +170,14 @@ int select(int /*nfds*/, fd_set* readfds, fd_set* writefds, fd_set* exceptfds, c
 
 int closesocket(SOCKET s)
 {
-    int fd = 0;
-    if (!ToDescriptor(s, &fd))
+    const int fd = Descriptor(s);
+    if (fd < 0)
         return SOCKET_ERROR;
     // Only sockets: a stale handle must not close a file or the terminal. Linux releases the
     // descriptor even when close reports an error, so that is no failure.
-    if (!IsSocket(fd))
+    int type = 0;
+    socklen_t length = sizeof type;
+    if (::getsockopt(fd, SOL_SOCKET, SO_TYPE, &type, &length) != 0)
         return Fail(WSAENOTSOCK);
     ::close(fd);
     return 0;
