@@ -40,15 +40,12 @@ const CurlLibrary* Curl()
             *function = reinterpret_cast<std::remove_pointer_t<decltype(function)>>(::dlsym(library, name));
             return *function != nullptr;
         };
-        const bool complete = library != nullptr && resolve("curl_global_init", &curl.global_init) &&
-                              resolve("curl_easy_init", &curl.easy_init) &&
-                              resolve("curl_easy_setopt", &curl.easy_setopt) &&
-                              resolve("curl_easy_perform", &curl.easy_perform) &&
-                              resolve("curl_easy_getinfo", &curl.easy_getinfo) &&
-                              resolve("curl_easy_cleanup", &curl.easy_cleanup) &&
-                              resolve("curl_easy_strerror", &curl.easy_strerror) &&
-                              resolve("curl_slist_append", &curl.slist_append) &&
-                              resolve("curl_slist_free_all", &curl.slist_free_all);
+        const bool complete =
+            library != nullptr && resolve("curl_global_init", &curl.global_init) &&
+            resolve("curl_easy_init", &curl.easy_init) && resolve("curl_easy_setopt", &curl.easy_setopt) &&
+            resolve("curl_easy_perform", &curl.easy_perform) && resolve("curl_easy_getinfo", &curl.easy_getinfo) &&
+            resolve("curl_easy_cleanup", &curl.easy_cleanup) && resolve("curl_easy_strerror", &curl.easy_strerror) &&
+            resolve("curl_slist_append", &curl.slist_append) && resolve("curl_slist_free_all", &curl.slist_free_all);
         // The library stays loaded either way: unloading it after a partial start-up is not safe.
         return complete && curl.global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK ? &curl : nullptr;
     }();
@@ -155,9 +152,10 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const std::string& server, 
                                                      const platform::net::FtpTimeouts& timeouts)
 {
     if (!IsPlainHost(server))
-        throw new CInternetException(ERROR_INTERNET_INVALID_URL, "Not a server name: \"" + server.substr(0, 120) + "\"");
+        throw new CInternetException(ERROR_INTERNET_INVALID_URL, "Not a server name: \"" + server.substr(0, 120) + '"');
     if (Curl() == nullptr)
-        throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR, "The Internet library (libcurl.so.4) cannot be loaded");
+        throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR,
+                                     "The Internet library (libcurl.so.4) cannot be loaded");
     std::unique_ptr<CFtpConnection> connection(new CFtpConnection);
     CURL* curl = connection->m_hCurl = Curl()->easy_init();
     if (curl == nullptr)

@@ -43,31 +43,16 @@ constexpr int WSAENOTSOCK = 10038;
 constexpr int WSAEADDRNOTAVAIL = 10049;
 constexpr int WSAECONNREFUSED = 10061;
 
-struct IN_ADDR {
-    u_long s_addr;  // network byte order
-};
-struct SOCKADDR {
-    u_short sa_family;
-    char sa_data[14];
-};
-struct SOCKADDR_IN {
-    short sin_family;
-    u_short sin_port;  // network byte order
-    IN_ADDR sin_addr;
-    char sin_zero[8];
-};
+// Addresses and ports in network byte order.
+struct IN_ADDR { u_long s_addr; };
+struct SOCKADDR { u_short sa_family; char sa_data[14]; };
+struct SOCKADDR_IN { short sin_family; u_short sin_port; IN_ADDR sin_addr; char sin_zero[8]; };
 static_assert(sizeof(SOCKADDR_IN) == 16 && sizeof(SOCKADDR) == 16, "a Windows Sockets IPv4 address is 16 bytes");
 
 // A set of sockets as Windows Sockets keeps it: a count and the handles, in the order added.
 constexpr unsigned FD_SETSIZE = 64;
-struct fd_set {
-    unsigned fd_count;
-    SOCKET fd_array[FD_SETSIZE];
-};
-struct timeval {
-    long tv_sec;
-    long tv_usec;
-};
+struct fd_set { unsigned fd_count; SOCKET fd_array[FD_SETSIZE]; };
+struct timeval { long tv_sec; long tv_usec; };
 
 inline void FD_ZERO(fd_set* set) { set->fd_count = 0; }
 // Adds the socket unless it is there already or the set is full.

@@ -45,7 +45,7 @@ ULONGLONG CFile::SeekToEnd()
 {
     const off_t position = ::lseek(m_fd, 0, SEEK_END);
     if (position < 0)
-        throw new CFileException(errno);
+        throw new CFileException;
     return static_cast<ULONGLONG>(position);
 }
 
@@ -56,7 +56,7 @@ void CFile::Write(const void* lpBuf, UINT nCount)
         if (n > 0)
             done += static_cast<UINT>(n);
         else if (n == 0 || errno != EINTR)
-            throw new CFileException(n < 0 ? errno : ENOSPC);
+            throw new CFileException;  // a full disk, for one
     }
 }
 
@@ -70,7 +70,7 @@ void CFile::Remove(LPCSTR lpszFileName)
 {
     // unlink removes files only, as Windows does: a directory of the same name is an error (EISDIR).
     if (::unlink(lpszFileName) != 0)
-        throw new CFileException(errno);
+        throw new CFileException;
 }
 
 BOOL CopyFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, BOOL bFailIfExists)

@@ -2,20 +2,14 @@
 // around them: status, delete, copy, and whether a file can be run.
 #pragma once
 
-#include <cstdint>
-
 #include "platform/sys/Exception.h"
 #include "platform/sys/WinTypes.h"
 
 // Only whether the status could be had is used, not its fields.
 struct CFileStatus {};
 
-// A file operation that failed; m_lOsError is the system's error number.
-class CFileException : public CException {
-public:
-    explicit CFileException(LONG lOsError) : m_lOsError(lOsError) {}
-    LONG m_lOsError;
-};
+// A file operation that failed; its catchers only delete it.
+class CFileException : public CException {};
 
 class CFile {
 public:
