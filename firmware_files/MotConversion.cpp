@@ -2,11 +2,8 @@
 
 #include "common/PathSeparator.h"
 #include "firmware_files/FileExists.h"
-#include "platform/sys/CommandProcessor.h"
-#include "platform/sys/CopyFile.h"
-#include "platform/sys/Directory.h"
 #include "platform/sys/File.h"
-#include "platform/sys/RunnableFile.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/MessageBox.h"

@@ -1,31 +1,261 @@
-#include "platform/net/FtpConnection.h"
+#include "platform/net/Internet.h"
 
-#include "platform/net/FtpClient.h"
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <curl/curl.h>
+#include <dlfcn.h>
+#include <memory>
+#include <sys/stat.h>
 
-CFtpConnection::CFtpConnection(std::unique_ptr<platform::net::FtpClient> client, DWORD_PTR dwContext)
-    : m_pClient(std::move(client)), m_dwContext(dwContext)
+namespace {
+
+constexpr long kUploadBufferSize = 512 * 1024;
+constexpr long kKeepConnectionSeconds = 24L * 60 * 60;  // a logged-in connection stays usable
+constexpr std::size_t kMaxReplyShown = 120;  // of a server's reply line in a failure text
+
+// libcurl, loaded the first time an FTP connection is made instead of when the program starts. The
+// library brings two dozen others with it (two TLS stacks, Kerberos, LDAP, SSH); loading them at
+// start cost every start of the wizard about 4 ms and 5 MB, for a library that only the upload uses.
+struct CurlLibrary {
+    decltype(&::curl_global_init) global_init;
+    decltype(&::curl_easy_init) easy_init;
+    decltype(&::curl_easy_setopt) easy_setopt;
+    decltype(&::curl_easy_perform) easy_perform;
+    decltype(&::curl_easy_getinfo) easy_getinfo;
+    decltype(&::curl_easy_cleanup) easy_cleanup;
+    decltype(&::curl_easy_strerror) easy_strerror;
+    decltype(&::curl_slist_append) slist_append;
+    decltype(&::curl_slist_free_all) slist_free_all;
+};
+
+// The loaded library with curl_global_init done, or nullptr when it cannot be loaded.
+const CurlLibrary* Curl()
 {
+    static const CurlLibrary* const loaded = []() -> const CurlLibrary* {
+        static CurlLibrary curl;
+        void* library = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+        auto resolve = [library](const char* name, auto* function) {
+            *function = reinterpret_cast<std::remove_pointer_t<decltype(function)>>(::dlsym(library, name));
+            return *function != nullptr;
+        };
+        const bool complete =
+            library != nullptr && resolve("curl_global_init", &curl.global_init) &&
+            resolve("curl_easy_init", &curl.easy_init) && resolve("curl_easy_setopt", &curl.easy_setopt) &&
+            resolve("curl_easy_perform", &curl.easy_perform) && resolve("curl_easy_getinfo", &curl.easy_getinfo) &&
+            resolve("curl_easy_cleanup", &curl.easy_cleanup) && resolve("curl_easy_strerror", &curl.easy_strerror) &&
+            resolve("curl_slist_append", &curl.slist_append) && resolve("curl_slist_free_all", &curl.slist_free_all);
+        // The library stays loaded either way: unloading it after a partial start-up is not safe.
+        return complete && curl.global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK ? &curl : nullptr;
+    }();
+    return loaded;
 }
 
-CFtpConnection::~CFtpConnection()
+// Letters and digits of ASCII only, whatever the locale says.
+bool IsAlnum(unsigned char c)
 {
-    CFtpConnection::Close();
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD dwFlags, DWORD_PTR /*dwContext*/)
+// Every byte that is not unreserved in a URL is escaped, so that the server gets the name exactly
+// as given once libcurl has decoded the path again ("d:\boot.bin" travels as d%3A%5Cboot.bin).
+std::string EscapeName(const std::string& name)
 {
-    if (m_pClient == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
+    std::string escaped;
+    for (unsigned char c : name) {
+        if (IsAlnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
+            escaped += static_cast<char>(c);
+        } else {
+            escaped += '%';
+            escaped += "0123456789ABCDEF"[c >> 4];
+            escaped += "0123456789ABCDEF"[c & 0x0F];
+        }
+    }
+    return escaped;
+}
+
+// A host name or dotted address; anything else could change the meaning of the URL.
+bool IsPlainHost(const std::string& server)
+{
+    for (unsigned char c : server)
+        if (!IsAlnum(c) && c != '-' && c != '.')
+            return false;
+    return !server.empty();
+}
+
+DWORD ToInternetError(CURLcode code)
+{
+    switch (code) {
+    case CURLE_COULDNT_CONNECT: return ERROR_INTERNET_CANNOT_CONNECT;
+    case CURLE_COULDNT_RESOLVE_HOST: return ERROR_INTERNET_NAME_NOT_RESOLVED;
+    case CURLE_OPERATION_TIMEDOUT: return ERROR_INTERNET_TIMEOUT;
+    case CURLE_LOGIN_DENIED: return ERROR_INTERNET_INCORRECT_PASSWORD;
+    case CURLE_URL_MALFORMAT: return ERROR_INTERNET_INVALID_URL;
+    case CURLE_OUT_OF_MEMORY: return ERROR_NOT_ENOUGH_MEMORY;
+    case CURLE_SEND_ERROR: case CURLE_RECV_ERROR: case CURLE_GOT_NOTHING: return ERROR_INTERNET_CONNECTION_ABORTED;
+    case CURLE_WEIRD_SERVER_REPLY: case CURLE_FTP_WEIRD_PASS_REPLY: case CURLE_FTP_COULDNT_SET_TYPE:
+    case CURLE_FTP_PORT_FAILED: case CURLE_FTP_ACCEPT_FAILED: case CURLE_FTP_ACCEPT_TIMEOUT:
+    case CURLE_UPLOAD_FAILED: case CURLE_QUOTE_ERROR: return ERROR_INTERNET_EXTENDED_ERROR;
+    default: return ERROR_INTERNET_INTERNAL_ERROR;
+    }
+}
+
+// The failure told from libcurl's result, the server's last reply and the system's error. The
+// server's own line ("530 Login incorrect.") says more than its code alone; only its code is left
+// when the line did not come through. libcurl's own error buffer is not used: after an active-mode
+// transfer libcurl 7.88 leaves a stale "inet_ntop() failed" text there that hides the real cause.
+std::string DescribeFailure(CURL* curl, CURLcode code, const std::string& server, INTERNET_PORT port,
+                            const std::string& lastReply)
+{
+    long reply = 0;
+    long osError = 0;
+    curl_off_t connectMicroseconds = 0;
+    curl_off_t totalMicroseconds = 0;
+    Curl()->easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
+    Curl()->easy_getinfo(curl, CURLINFO_OS_ERRNO, &osError);
+    Curl()->easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connectMicroseconds);
+    Curl()->easy_getinfo(curl, CURLINFO_TOTAL_TIME_T, &totalMicroseconds);
+
+    const std::string where = server + " port " + std::to_string(port);
+    std::string text = Curl()->easy_strerror(code);
+    if (code == CURLE_COULDNT_CONNECT || (code == CURLE_OPERATION_TIMEDOUT && connectMicroseconds == 0))
+        text = "Failed to connect to " + where + " after " + std::to_string(totalMicroseconds / 1000) + " ms: " + text;
+    else if (reply == 0 && code == CURLE_OPERATION_TIMEDOUT)
+        text = "No reply from " + where + ": " + text;
+    else if (!lastReply.empty())
+        text += ": " + lastReply.substr(0, kMaxReplyShown);
+    else if (reply >= 100)
+        text += ": " + std::to_string(reply);
+    if (osError != 0) {
+        char buffer[128];
+        text += std::string(" (") + strerror_r(static_cast<int>(osError), buffer, sizeof buffer) + ")";
+    }
+    return text;
+}
+
+// The size in a "213 <size>" reply to SIZE, or -1 for any other reply.
+long long SizeFromReply(const std::string& reply)
+{
+    if (reply.compare(0, 4, "213 ") != 0)
+        return -1;
+    const std::size_t at = std::min(reply.find_first_not_of(' ', 4), reply.size());
+    long long size = -1;
+    const auto [next, error] = std::from_chars(reply.data() + at, reply.data() + reply.size(), size);
+    return error != std::errc() || next == reply.data() + at || size < 0 ? -1 : size;
+}
+
+}  // namespace
+
+std::unique_ptr<CFtpConnection> CFtpConnection::Open(const std::string& server, INTERNET_PORT port,
+                                                     const std::string& user, const std::string& password,
+                                                     const platform::net::FtpTimeouts& timeouts)
+{
+    if (!IsPlainHost(server))
+        throw new CInternetException(ERROR_INTERNET_INVALID_URL, "Not a server name: \"" + server.substr(0, 120) + '"');
+    if (Curl() == nullptr)
+        throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR,
+                                     "The Internet library (libcurl.so.4) cannot be loaded");
+    std::unique_ptr<CFtpConnection> connection(new CFtpConnection);
+    CURL* curl = connection->m_hCurl = Curl()->easy_init();
+    if (curl == nullptr)
+        throw new CInternetException(ERROR_NOT_ENOUGH_MEMORY, Curl()->easy_strerror(CURLE_OUT_OF_MEMORY));
+    connection->m_strBaseUrl = "ftp://" + server + ":" + std::to_string(port) + "/";
+
+    Curl()->easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    Curl()->easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
+    Curl()->easy_setopt(curl, CURLOPT_PROXY, "");  // no proxy from the environment: the program reads none
+    Curl()->easy_setopt(curl, CURLOPT_USERNAME, user.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_PASSWORD, password.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
+    Curl()->easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeouts.serverResponseSeconds);
+    Curl()->easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, timeouts.acceptMs);
+    Curl()->easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    Curl()->easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallSeconds);
+    Curl()->easy_setopt(curl, CURLOPT_MAXAGE_CONN, kKeepConnectionSeconds);
+    Curl()->easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
+    // libcurl hands every reply line of the server to the header function.
+    Curl()->easy_setopt(curl, CURLOPT_HEADERFUNCTION, &CFtpConnection::CollectReply);
+    Curl()->easy_setopt(curl, CURLOPT_HEADERDATA, connection.get());
+    // Active mode: the scale opens the data connection back to this machine's address of the control
+    // connection. PORT, not EPRT, which small embedded servers do not know.
+    Curl()->easy_setopt(curl, CURLOPT_FTPPORT, "-");
+    Curl()->easy_setopt(curl, CURLOPT_FTP_USE_EPRT, 0L);
+
+    // Logging in is a step of its own: the directory URL with no body sends USER, PASS and PWD and
+    // keeps the connection for the stores that follow.
+    Curl()->easy_setopt(curl, CURLOPT_URL, connection->m_strBaseUrl.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    const CURLcode code = Curl()->easy_perform(curl);
+    if (code != CURLE_OK)
+        throw new CInternetException(ToInternetError(code),
+                                     DescribeFailure(curl, code, server, port, connection->m_strLastReply));
+    return connection;
+}
+
+BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD /*dwFlags*/, DWORD_PTR /*dwContext*/)
+{
+    m_strLastFault.clear();
+    if (m_hCurl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
         return FALSE;
-    return m_pClient->Store(pstrLocalFile, pstrRemoteFile, dwFlags) ? TRUE : FALSE;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(pstrLocalFile, "rbe"), &std::fclose);
+    struct stat status {};
+    if (file == nullptr || ::fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode))
+        return FALSE;
+    const curl_off_t size = status.st_size;
+    const std::string remoteName = pstrRemoteFile;
+    if (size == 0) {
+        // An empty image would replace the scale's program with nothing.
+        m_strLastFault = std::string("The image file is empty and was not sent: ") + pstrLocalFile;
+        return FALSE;
+    }
+
+    // Once the server has confirmed the store, ask it on the same connection what it now holds.
+    // The "*" lets a server that does not know SIZE answer 5xx without failing the store.
+    curl_slist* afterStore = Curl()->slist_append(nullptr, ("*SIZE " + remoteName).c_str());
+    if (afterStore == nullptr)
+        return FALSE;
+    const std::string url = m_strBaseUrl + EscapeName(remoteName);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_NOBODY, 0L);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_UPLOAD, 1L);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_URL, url.c_str());
+    Curl()->easy_setopt(m_hCurl, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_READDATA, file.get());  // read by libcurl's own fread, in large blocks
+    Curl()->easy_setopt(m_hCurl, CURLOPT_INFILESIZE_LARGE, size);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, afterStore);
+    m_strLastReply.clear();
+    const CURLcode code = Curl()->easy_perform(m_hCurl);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_READDATA, nullptr);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, nullptr);
+    Curl()->slist_free_all(afterStore);
+    if (code != CURLE_OK)
+        return FALSE;
+
+    // The last reply is the one to SIZE.
+    const long long stored = SizeFromReply(m_strLastReply);
+    if (stored >= 0 && stored != size) {
+        m_strLastFault = "The scale reports " + remoteName + " as " + std::to_string(stored) + " bytes, but " +
+                         std::to_string(size) + " bytes were sent";
+        return FALSE;
+    }
+    return TRUE;
 }
 
-CString CFtpConnection::GetLastPutFileFault() const
+std::size_t CFtpConnection::CollectReply(char* buffer, std::size_t size, std::size_t count, void* connection)
 {
-    return m_pClient != nullptr ? m_pClient->LastStoreFault() : CString();
+    std::string line(buffer, size * count);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.pop_back();
+    // A reply line: three digits, then a blank (last line) or a dash (more to come).
+    auto digit = [&line](std::size_t i) { return line[i] >= '0' && line[i] <= '9'; };
+    if (line.size() >= 4 && digit(0) && digit(1) && digit(2) && (line[3] == ' ' || line[3] == '-'))
+        static_cast<CFtpConnection*>(connection)->m_strLastReply = line;
+    return size * count;
 }
 
 void CFtpConnection::Close()
 {
-    if (m_pClient != nullptr)
-        m_pClient->Close();
+    if (m_hCurl != nullptr)
+        Curl()->easy_cleanup(m_hCurl);
+    m_hCurl = nullptr;
 }

@@ -13,10 +13,8 @@
 
 #include "platform/net/InternetDefs.h"
 
+class CFtpConnection;
 class CWnd;
-namespace platform::net {
-class FtpClient;
-}
 
 namespace platform {
 
@@ -70,14 +68,13 @@ struct FtpLogin {
     INTERNET_PORT port;
     std::string user;
     std::string password;
-    bool passive;
 };
 
 class FtpService {
 public:
     virtual ~FtpService() = default;
-    // A connected, logged-in client; throws a new CInternetException when that fails.
-    virtual std::unique_ptr<net::FtpClient> Connect(const FtpLogin& login, DWORD_PTR context) = 0;
+    // A connected, logged-in connection; throws a new CInternetException when that fails.
+    virtual std::unique_ptr<CFtpConnection> Connect(const FtpLogin& login) = 0;
 };
 
 class SocketService {

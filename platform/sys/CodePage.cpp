@@ -1,6 +1,5 @@
 #include "platform/sys/CodePage.h"
 
-#include <cstring>
 #include <langinfo.h>
 #include <strings.h>
 
@@ -8,27 +7,22 @@
 
 namespace {
 
-UINT CodePageFromLocale()
-{
-    const char* codeset = nl_langinfo(CODESET);
-    if (codeset == nullptr)
-        return 1252;
-    if (strcasecmp(codeset, "BIG5") == 0 || strcasecmp(codeset, "BIG5-HKSCS") == 0)
-        return 950;
-    if (strcasecmp(codeset, "SHIFT_JIS") == 0 || strcasecmp(codeset, "SJIS") == 0)
-        return 932;
-    if (strcasecmp(codeset, "GBK") == 0 || strcasecmp(codeset, "GB2312") == 0)
-        return 936;
-    if (strcasecmp(codeset, "EUC-KR") == 0)
-        return 949;
-    if (strcasecmp(codeset, "UTF-8") == 0)
-        return 65001;
-    return 1252;
-}
-
+// The code page of the locale's character set; anything not named here is single-byte (1252).
 class LocaleCodePage : public platform::CodePageService {
 public:
-    UINT CodePage() override { return CodePageFromLocale(); }
+    UINT CodePage() override
+    {
+        static const struct {
+            const char* codeset;
+            UINT codePage;
+        } kCodePages[] = {{"BIG5", 950}, {"BIG5-HKSCS", 950}, {"SHIFT_JIS", 932}, {"SJIS", 932},
+                          {"GBK", 936},  {"GB2312", 936},     {"EUC-KR", 949},    {"UTF-8", 65001}};
+        const char* codeset = nl_langinfo(CODESET);
+        for (const auto& known : kCodePages)
+            if (codeset != nullptr && strcasecmp(codeset, known.codeset) == 0)
+                return known.codePage;
+        return 1252;
+    }
 };
 
 // The length of the well-formed UTF-8 character at p, or 1 when the bytes there do not make one
@@ -38,24 +32,11 @@ public:
 int Utf8Length(const char* p)
 {
     const auto lead = static_cast<BYTE>(p[0]);
-    int length = 1;
-    BYTE low = 0x80;  // the range of the second byte, narrowed for the leads that need it
-    BYTE high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        else if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F;
-    }
+    const int length =
+        lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
+    // The range of the second byte, narrowed for the leads that need it.
+    const BYTE low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const BYTE high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
     for (int i = 1; i < length; ++i) {
         const auto b = static_cast<BYTE>(p[i]);
         if (b < (i == 1 ? low : 0x80) || b > (i == 1 ? high : 0xBF))
@@ -68,16 +49,11 @@ int Utf8Length(const char* p)
 bool IsTrailByte(UINT codePage, BYTE b)
 {
     switch (codePage) {
-    case 932:
-        return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
-    case 936:
-        return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
-    case 949:
-        return (b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A) || (b >= 0x81 && b <= 0xFE);
-    case 950:
-        return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
-    default:
-        return false;
+    case 932: return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+    case 936: return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
+    case 949: return (b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A) || (b >= 0x81 && b <= 0xFE);
+    case 950: return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
+    default: return false;
     }
 }
 
@@ -91,14 +67,9 @@ UINT GetACP()
 BOOL IsDBCSLeadByte(BYTE b)
 {
     switch (GetACP()) {
-    case 932:
-        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-    case 936:
-    case 949:
-    case 950:
-        return b >= 0x81 && b <= 0xFE;
-    default:
-        return FALSE;
+    case 932: return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    case 936: case 949: case 950: return b >= 0x81 && b <= 0xFE;
+    default: return FALSE;
     }
 }
 

@@ -9,16 +9,6 @@
 namespace {
 constexpr double kUnixEpochInDays = 25569.0;  // 1 January 1970 counted from 30 December 1899
 
-// The user's time locale, made once: date and time text follow LC_TIME / LC_ALL / LANG.
-locale_t UserTimeLocale()
-{
-    static const locale_t locale = [] {
-        locale_t made = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
-        return made != static_cast<locale_t>(nullptr) ? made : newlocale(LC_TIME_MASK, "C", static_cast<locale_t>(nullptr));
-    }();
-    return locale;
-}
-
 class SystemClock : public platform::ClockService {
 public:
     std::time_t Now() override { return std::time(nullptr); }
@@ -37,13 +27,18 @@ COleDateTime COleDateTime::GetCurrentTime()
 
 CString COleDateTime::Format(DWORD, DWORD) const
 {
+    // The user's time locale, made once: date and time text follow LC_TIME / LC_ALL / LANG.
+    static const locale_t userLocale = [] {
+        const locale_t none{};
+        const locale_t made = newlocale(LC_TIME_MASK, "", none);
+        return made != none ? made : newlocale(LC_TIME_MASK, "C", none);
+    }();
     // Back to a wall-clock reading: the value holds local time, so it is broken down as UTC.
     const auto seconds = static_cast<std::time_t>(std::llround((m_dt - kUnixEpochInDays) * 86400.0));
     std::tm parts {};
     gmtime_r(&seconds, &parts);
     char text[128];
-    const std::size_t length = strftime_l(text, sizeof(text), "%x %X", &parts, UserTimeLocale());
-    return CString(text, length);
+    return CString(text, strftime_l(text, sizeof(text), "%x %X", &parts, userLocale));
 }
 
 std::shared_ptr<platform::ClockService> platform::MakeSystemClock()

@@ -8,19 +8,16 @@ constexpr DWORD LANG_USER_DEFAULT = 0x0400;
 
 class COleDateTimeSpan {
 public:
-    explicit COleDateTimeSpan(double days = 0.0) : m_span(days) {}
+    explicit COleDateTimeSpan(double days) : m_span(days) {}
     double GetTotalDays() const { return m_span; }
     double m_span;
 };
 
 class COleDateTime {
 public:
-    COleDateTime() = default;
     static COleDateTime GetCurrentTime();
-
     // The date and time as text in the user's locale: short date, a blank, the time.
     CString Format(DWORD dwFlags = 0, DWORD lcid = LANG_USER_DEFAULT) const;
-
     COleDateTimeSpan operator-(const COleDateTime& other) const { return COleDateTimeSpan(m_dt - other.m_dt); }
 
     double m_dt = 0.0;  // days since 30 December 1899, local time

@@ -1,104 +1,27 @@
 #include "platform/sys/File.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-int CauseOf(int error)
-{
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return CFileException::fileNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return CFileException::accessDenied;
-    case EWOULDBLOCK:
-        return CFileException::sharingViolation;
-    default:
-        return CFileException::genericException;
-    }
-}
-
-void Fail(CFileException* pError, int error, LPCSTR name)
-{
-    if (pError == nullptr)
-        return;
-    pError->m_cause = CauseOf(error);
-    pError->m_lOsError = error;
-    pError->m_strFileName = name != nullptr ? name : "";
-}
-
-}  // namespace
-
-CFileException::CFileException(int cause, LONG lOsError, LPCSTR lpszFileName)
-    : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszFileName != nullptr ? lpszFileName : "")
-{
-}
-
-BOOL CFileException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT*)
-{
-    const CString text = m_strFileName + ": " + (m_lOsError > 0 ? std::strerror(m_lOsError) : "file error");
-    CopyErrorText(lpszError, nMaxError, text.c_str());
-    return TRUE;
-}
-
-CFile::CFile() : m_fd(-1) {}
-
-CFile::~CFile()
+BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags)
 {
     Close();
-}
-
-BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
-{
-    Close();
-    if (lpszFileName == nullptr || *lpszFileName == '\0') {
-        Fail(pError, ENOENT, lpszFileName);
+    if (lpszFileName == nullptr || *lpszFileName == '\0')
         return FALSE;
-    }
-    int flags = O_CLOEXEC;
-    switch (nOpenFlags & 0x3) {
-    case modeWrite:
-        flags |= O_WRONLY;
-        break;
-    case modeReadWrite:
-        flags |= O_RDWR;
-        break;
-    default:
-        flags |= O_RDONLY;
-        break;
-    }
-    if (nOpenFlags & modeCreate)
-        flags |= O_CREAT;
-    const int fd = ::open(lpszFileName, flags, 0666);
-    if (fd < 0) {
-        Fail(pError, errno, lpszFileName);
+    const int access = (nOpenFlags & modeWrite) ? O_WRONLY : O_RDONLY;
+    const int fd = ::open(lpszFileName, O_CLOEXEC | access | ((nOpenFlags & modeCreate) ? O_CREAT : 0), 0666);
+    if (fd < 0)
         return FALSE;
-    }
-    // A share-deny mode holds an exclusive lock for as long as the file is open, so a second writer
-    // is refused; the file is cut only once the lock is held, never under another holder.
-    const UINT share = nOpenFlags & 0x70;
-    if (share == shareExclusive || share == shareDenyWrite || share == shareDenyRead) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
-            ::close(fd);
-            Fail(pError, error, lpszFileName);
-            return FALSE;
-        }
-    }
-    if ((nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) && ::ftruncate(fd, 0) != 0) {
-        const int error = errno;
+    // The lock is held for as long as the file is open, so a second writer is refused; the file is cut
+    // only once the lock is held, never under another holder.
+    if (((nOpenFlags & shareDenyWrite) && ::flock(fd, LOCK_EX | LOCK_NB) != 0) ||
+        ((nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) && ::ftruncate(fd, 0) != 0)) {
         ::close(fd);
-        Fail(pError, error, lpszFileName);
         return FALSE;
     }
     m_fd = fd;
@@ -115,51 +38,67 @@ void CFile::Close()
 ULONGLONG CFile::GetLength() const
 {
     struct stat st {};
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
-        return 0;
-    return static_cast<ULONGLONG>(st.st_size);
+    return m_fd >= 0 && ::fstat(m_fd, &st) == 0 ? static_cast<ULONGLONG>(st.st_size) : 0;
 }
 
-ULONGLONG CFile::Seek(std::int64_t lOff, UINT nFrom)
+ULONGLONG CFile::SeekToEnd()
 {
-    const int whence = nFrom == end ? SEEK_END : nFrom == current ? SEEK_CUR : SEEK_SET;
-    const off_t position = ::lseek(m_fd, static_cast<off_t>(lOff), whence);
+    const off_t position = ::lseek(m_fd, 0, SEEK_END);
     if (position < 0)
-        throw new CFileException(CFileException::genericException, errno);
+        throw new CFileException;
     return static_cast<ULONGLONG>(position);
 }
 
 void CFile::Write(const void* lpBuf, UINT nCount)
 {
-    const auto* in = static_cast<const char*>(lpBuf);
-    UINT done = 0;
-    while (done < nCount) {
-        const ssize_t n = ::write(m_fd, in + done, nCount - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            throw new CFileException(CFileException::genericException, n < 0 ? errno : ENOSPC);
-        done += static_cast<UINT>(n);
+    for (UINT done = 0; done < nCount;) {
+        const ssize_t n = ::write(m_fd, static_cast<const char*>(lpBuf) + done, nCount - done);
+        if (n > 0)
+            done += static_cast<UINT>(n);
+        else if (n == 0 || errno != EINTR)
+            throw new CFileException;  // a full disk, for one
     }
 }
 
-BOOL CFile::GetStatus(LPCSTR lpszFileName, CFileStatus& rStatus)
+BOOL CFile::GetStatus(LPCSTR lpszFileName, CFileStatus&)
 {
     struct stat st {};
-    if (lpszFileName == nullptr || ::stat(lpszFileName, &st) != 0)
-        return FALSE;
-    rStatus.m_size = static_cast<ULONGLONG>(st.st_size);
-    rStatus.m_attribute = S_ISDIR(st.st_mode) ? 0x10 : 0;
-    rStatus.m_szFullName = lpszFileName;
-    return TRUE;
+    return lpszFileName != nullptr && ::stat(lpszFileName, &st) == 0;
 }
 
 void CFile::Remove(LPCSTR lpszFileName)
 {
-    struct stat st {};
-    // Deleting removes files only, as on Windows: a directory of the same name is an error.
-    if (::lstat(lpszFileName, &st) == 0 && S_ISDIR(st.st_mode))
-        throw new CFileException(CFileException::accessDenied, EISDIR, lpszFileName);
+    // unlink removes files only, as Windows does: a directory of the same name is an error (EISDIR).
     if (::unlink(lpszFileName) != 0)
-        throw new CFileException(CauseOf(errno), errno, lpszFileName);
+        throw new CFileException;
+}
+
+BOOL CopyFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, BOOL bFailIfExists)
+{
+    namespace fs = std::filesystem;
+    if (lpExistingFileName == nullptr || lpNewFileName == nullptr)
+        return FALSE;
+    // Nothing is written before the source is known to be a readable regular file, and the target,
+    // where there is one, a writable regular file other than the source. A copy that fails after
+    // that has begun to write, and the partly written target goes.
+    std::error_code error;
+    const fs::file_status target = fs::status(lpNewFileName, error);
+    if (!fs::is_regular_file(lpExistingFileName, error) || !std::ifstream(lpExistingFileName) ||
+        (fs::exists(target) && (bFailIfExists || !fs::is_regular_file(target) ||
+                                fs::equivalent(lpExistingFileName, lpNewFileName, error) ||
+                                !std::ofstream(lpNewFileName, std::ios::app))))
+        return FALSE;
+    if (fs::copy_file(lpExistingFileName, lpNewFileName, fs::copy_options::overwrite_existing, error))
+        return TRUE;
+    fs::remove(lpNewFileName, error);
+    return FALSE;
+}
+
+BOOL IsRunnableFile(LPCSTR lpszFileName)
+{
+    struct stat status {};
+    if (lpszFileName == nullptr || ::stat(lpszFileName, &status) != 0 || !S_ISREG(status.st_mode))
+        return FALSE;
+    // The effective IDs decide, as they do when the command processor starts the file.
+    return ::faccessat(AT_FDCWD, lpszFileName, X_OK, AT_EACCESS) == 0;
 }

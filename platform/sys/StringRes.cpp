@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/sys/CodePage.h"
 #include "platform/sys/ResourceFormat.h"
@@ -19,17 +20,13 @@ CString FormatString(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    CString result;
-    if (length > 0) {
-        result.resize(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(result.data(), result.size(), format, args);
-        result.resize(static_cast<std::size_t>(length));
-    }
+    char* text = nullptr;
+    const int length = vasprintf(&text, format, args);
     va_end(args);
+    if (length < 0)
+        return CString();
+    const CString result(text, static_cast<std::size_t>(length));
+    std::free(text);
     return result;
 }
 

@@ -30,10 +30,10 @@ protected:
     void SetUp() override { TARVEL_SKIP_UNLESS_IN_TEST_NAMESPACE(); }
 
     // Logs in as the upload worker does; fails the test on an exception.
-    Connection Open(CInternetSession& session, BOOL passive = FALSE)
+    Connection Open(CInternetSession& session)
     {
         try {
-            return Connection(session.GetFtpConnection(kRecoveryAddress, "test", "vamek", 21, passive));
+            return Connection(session.GetFtpConnection(kRecoveryAddress, "test", "vamek", 21, FALSE));
         } catch (CInternetException* e) {
             char text[200];
             e->GetErrorMessage(text, sizeof text);
@@ -89,21 +89,6 @@ TEST_F(FtpPutFilePlatformTest, OneConnectionStoresSeveralFilesButNoEmptyOne)
     EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\font.bin")) == font.Bytes());
     EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\aply.bin")) == aply.Bytes());
     EXPECT_EQ(scale.StoredNames().size(), 2u);
-}
-
-TEST_F(FtpPutFilePlatformTest, PassiveModeStoresToo)
-{
-    ScaleSimulator scale(kRecoveryAddress);
-    ASSERT_TRUE(scale.IsReady()) << scale.Error();
-    const NetTestFile image(100000, 4);
-    CInternetSession session;
-    Connection connection = Open(session, TRUE);
-    ASSERT_TRUE(connection);
-
-    EXPECT_NE(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
-
-    EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\boot.bin")) == image.Bytes());
-    EXPECT_NE(scale.Commands().find("PASV"), std::string::npos);
 }
 
 TEST_F(FtpPutFilePlatformTest, MissingOrUnreadableLocalFileIsFalseAndSendsNothing)

@@ -9,8 +9,7 @@
 #include <new>
 #include <optional>
 
-#include "platform/net/FtpClient.h"
-#include "platform/net/InternetException.h"
+#include "platform/net/Internet.h"
 #include "platform/services/RealServices.h"
 #include "platform/ui/WinApp.h"
 
@@ -97,12 +96,11 @@ private:
 
 class ShortenedFtp : public platform::FtpService {
 public:
-    std::unique_ptr<platform::net::FtpClient> Connect(const platform::FtpLogin& login, DWORD_PTR context) override
+    std::unique_ptr<CFtpConnection> Connect(const platform::FtpLogin& login) override
     {
         switch (fault.exchange(InternetFault::None)) {
         case InternetFault::LongErrorText:
-            throw new CInternetException(ERROR_INTERNET_EXTENDED_ERROR, "The server said: " + std::string(283, 'x'),
-                                         context);
+            throw new CInternetException(ERROR_INTERNET_EXTENDED_ERROR, "The server said: " + std::string(283, 'x'));
         case InternetFault::OutOfMemory:
             throw std::bad_alloc();
         case InternetFault::None:
@@ -113,7 +111,7 @@ public:
             std::lock_guard<std::mutex> lock(mutex);
             current = timeouts;
         }
-        return platform::MakeCurlFtp(current)->Connect(login, context);
+        return platform::MakeCurlFtp(current)->Connect(login);
     }
 
     std::mutex mutex;

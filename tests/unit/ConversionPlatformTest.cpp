@@ -7,9 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/sys/CommandProcessor.h"
-#include "platform/sys/CopyFile.h"
-#include "platform/sys/Directory.h"
+#include "platform/sys/File.h"
+#include "platform/sys/Process.h"
 #include "platform/ui/Cursor.h"
 #include "tests/support/ConverterFiles.h"
 #include "tests/support/WidgetAccess.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "firmware_files/MotConversion.h"
-#include "platform/sys/Directory.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/Cursor.h"
 #include "resources/ResourceIds.h"

@@ -8,7 +8,7 @@
 
 #include "common/ProgramDirectory.h"
 #include "firmware_files/ZeltoSelectPage.h"
-#include "platform/sys/Directory.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/FileDialog.h"
