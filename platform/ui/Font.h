@@ -27,21 +27,23 @@ struct HFONT__;
 using HFONT = HFONT__*;
 
 HFONT CreateFontIndirect(const LOGFONT* lplf);
-// Copies the font's LOGFONT into lpvObject; returns the bytes copied, 0 for an unknown handle.
+// Copies the font's LOGFONT into lpvObject; returns the bytes copied, 0 for a deleted or unknown handle.
 int GetObject(HFONT hFont, int cbBuffer, void* lpvObject);
 BOOL DeleteObject(HFONT hFont);
 
+// Owns the font attached to it.
 class CFont {
 public:
     CFont() = default;
-    ~CFont();  // deletes the attached font
+    ~CFont() { DeleteObject(m_hObject); }
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
 
-    BOOL Attach(HFONT hFont);
-    BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
-    int GetLogFont(LOGFONT* pLogFont) const;
-    BOOL DeleteObject();
+    BOOL Attach(HFONT hFont)
+    {
+        m_hObject = hFont;
+        return hFont != nullptr;
+    }
     operator HFONT() const { return m_hObject; }
 
     HFONT m_hObject = nullptr;
