@@ -1,7 +1,6 @@
 // Builds a page's widgets from its dialog template: every control at its rectangle in dialog units,
 // converted to pixels from the dialog font's average character size as Windows does it.
 #include <QButtonGroup>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -13,14 +12,15 @@
 #include "platform/ui/IPAddressCtrl.h"
 #include "platform/ui/WindowImpl.h"
 
-// The pictures live in a resource file inside a static library: register it before the first use.
-static void EnsureImagesRegistered()
+// The pictures live in a resource file inside a static library: it is registered before first use.
+static QString ImagePath(const char* path)
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(images);
         return true;
     }();
     (void)registered;
+    return QString::fromLatin1(path);
 }
 
 namespace {
@@ -44,24 +44,19 @@ LOGFONT DialogLogFont(const DialogTemplate& dlg)
     return lf;
 }
 
-// Dialog units to pixels: a quarter of the font's average character width, an eighth of its height.
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFont& font)
-    {
-        const QFontMetrics metrics(font);
-        m_x = (metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) / 2;
-        m_y = metrics.height();
-    }
-    QRect ToPixels(int x, int y, int cx, int cy) const
-    {
-        return QRect(x * m_x / 4, y * m_y / 8, cx * m_x / 4, cy * m_y / 8);
-    }
+// The font's dialog base units, as Windows measures them: its average character width and its height.
+QSize BaseUnits(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return QSize((width / 26 + 1) / 2, metrics.height());
+}
 
-private:
-    int m_x;
-    int m_y;
-};
+// Dialog units to pixels: a quarter of the base width, an eighth of the base height.
+QRect ToPixels(QSize base, int x, int y, int cx, int cy)
+{
+    return QRect(x * base.width() / 4, y * base.height() / 8, cx * base.width() / 4, cy * base.height() / 8);
+}
 
 QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, QWidget* page)
 {
@@ -74,23 +69,20 @@ QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, QWidge
     case ControlKind::Static: {
         auto* label = new QLabel(text, page);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (control.style & (CS_SUNKEN | CS_BORDER)) {
-            // A framed field holds one line (a file name), centred in its height so that the frame
-            // never clips the letters' descenders.
+        // A framed field holds one line (a file name), centred in its height so that the frame never
+        // clips the letters' descenders.
+        const bool framed = control.style & (CS_SUNKEN | CS_BORDER);
+        label->setWordWrap(!framed);
+        label->setAlignment(Qt::AlignLeft | (framed ? Qt::AlignVCenter : Qt::AlignTop));
+        if (framed)
             label->setFrameStyle(QFrame::Panel | ((control.style & CS_SUNKEN) ? QFrame::Sunken : QFrame::Plain));
-            label->setWordWrap(false);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        }
         return label;
     }
     case ControlKind::Bitmap: {
         auto* label = new QLabel(page);
-        EnsureImagesRegistered();
         for (std::size_t i = 0; i < g_bitmapCount; ++i) {
             if (g_bitmaps[i].id == control.imageId)
-                label->setPixmap(QPixmap(QString::fromLatin1(g_bitmaps[i].path)));
+                label->setPixmap(QPixmap(ImagePath(g_bitmaps[i].path)));
         }
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return label;
@@ -125,25 +117,12 @@ void KeepTabStopOnCheckedButton(QButtonGroup* group)
     }
 }
 
-// The radio buttons from a control with the group style up to the next control with it form one
-// exclusive group: one check at a time, and the arrow keys move the check among them.
-QButtonGroup* AddToRadioGroup(QButtonGroup* group, QRadioButton* radio, QWidget* page)
-{
-    if (group == nullptr) {
-        group = new QButtonGroup(page);
-        QObject::connect(group, &QButtonGroup::buttonToggled, group, [group] { KeepTabStopOnCheckedButton(group); });
-    }
-    group->addButton(radio);
-    KeepTabStopOnCheckedButton(group);
-    return group;
-}
-
 }  // namespace
 
 QSize TemplatePixelSize(UINT nIDTemplate)
 {
     const DialogTemplate* dlg = FindDialogTemplate(nIDTemplate);
-    return dlg == nullptr ? QSize() : DialogUnits(QFontFromLogFont(DialogLogFont(*dlg))).ToPixels(0, 0, dlg->cx, dlg->cy).size();
+    return dlg == nullptr ? QSize() : ToPixels(BaseUnits(QFontFromLogFont(DialogLogFont(*dlg))), 0, 0, dlg->cx, dlg->cy).size();
 }
 
 void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
@@ -157,26 +136,35 @@ void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
     const LOGFONT lf = DialogLogFont(*dlg);
     dialog.font = dialog.ownedFont = CreateFontIndirect(&lf);
     const QFont font = QFontFromLogFont(lf);
-    const DialogUnits units(font);
+    const QSize base = BaseUnits(font);
     page->setFont(font);
-    page->setFixedSize(units.ToPixels(0, 0, dlg->cx, dlg->cy).size());
+    page->setFixedSize(ToPixels(base, 0, 0, dlg->cx, dlg->cy).size());
 
+    // The radio buttons from a control with the group style up to the next control with it form one
+    // exclusive group: one check at a time, and the arrow keys move the check among them.
     QButtonGroup* radioGroup = nullptr;
     for (std::size_t i = 0; i < dlg->controlCount; ++i) {
         const DialogControl& control = dlg->controls[i];
-        if (control.style & CS_GROUP)
-            radioGroup = nullptr;
         QWidget* widget = CreateControlWidget(control, pDialog, page);
         widget->setFont(font);
-        QRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
+        QRect rect = ToPixels(base, control.x, control.y, control.cx, control.cy);
         if (control.kind == ControlKind::Bitmap)
             rect.setSize(widget->sizeHint());  // a picture keeps its natural size
         widget->setGeometry(rect);
         widget->setVisible(!(control.style & CS_HIDDEN));
-        if (auto* radio = qobject_cast<QRadioButton*>(widget))
-            radioGroup = AddToRadioGroup(radioGroup, radio, page);
+        if (control.style & CS_GROUP)
+            radioGroup = nullptr;
+        if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            if (radioGroup == nullptr) {
+                radioGroup = new QButtonGroup(page);
+                QObject::connect(radioGroup, &QButtonGroup::buttonToggled, radioGroup,
+                                 [group = radioGroup] { KeepTabStopOnCheckedButton(group); });
+            }
+            radioGroup->addButton(radio);
+            KeepTabStopOnCheckedButton(radioGroup);
+        }
         if (control.id == IDC_STATIC)
-            continue;  // nothing looks it up; it dies with the page
+            continue;  // nothing looks it up; it goes with the page
         std::unique_ptr<CWnd> wnd = control.kind == ControlKind::IpAddress ? std::make_unique<CIPAddressCtrl>()
                                                                             : std::make_unique<CWnd>();
         wnd->GetImpl()->widget = widget;
@@ -187,9 +175,8 @@ void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
 
 QIcon ProgramIcon()
 {
-    EnsureImagesRegistered();
     QIcon icon;
     for (std::size_t i = 0; i < g_iconCount; ++i)
-        icon.addFile(QString::fromLatin1(g_icons[i].path));
+        icon.addFile(ImagePath(g_icons[i].path));
     return icon;
 }

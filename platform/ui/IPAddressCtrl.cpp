@@ -54,10 +54,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const auto found = std::find(m_fields.begin(), m_fields.end(), watched);
-        if (found == m_fields.end())
+        const int index = static_cast<int>(std::find(m_fields.begin(), m_fields.end(), watched) - m_fields.begin());
+        if (index == kFields)
             return QFrame::eventFilter(watched, event);
-        const int index = static_cast<int>(found - m_fields.begin());
+        QLineEdit* field = m_fields[index];
         switch (event->type()) {
         case QEvent::KeyPress:
             return HandleKey(index, *static_cast<QKeyEvent*>(event));
@@ -65,14 +65,28 @@ protected:
             // Given the focus by the program (the page's SetFocus), a field is ready to be typed
             // over, as after Tab; a click places the caret where it was clicked.
             if (static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason)
-                m_fields[index]->selectAll();
+                field->selectAll();
             return false;
         case QEvent::FocusOut:
             m_advancedTo = -1;
             return false;
-        case QEvent::ContextMenu:
-            ShowContextMenu(index, static_cast<QContextMenuEvent*>(event)->globalPos());
+        case QEvent::ContextMenu: {
+            // The menu's Paste takes a whole address too. Its action is known by the line edit's
+            // own (translated) text, which stands before the shortcut.
+            QMenu* menu = field->createStandardContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
+                    disconnect(action, &QAction::triggered, nullptr, nullptr);
+                    connect(action, &QAction::triggered, this, [this, field] {
+                        if (!PasteAddress())
+                            field->paste();
+                    });
+                }
+            }
+            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
+        }
         default:
             return false;
         }
@@ -89,14 +103,10 @@ private:
         // A plain key: no Shift (that extends the selection), Ctrl or Alt; the keypad's own keys count.
         if ((key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !field->hasSelectedText()) {
             const int caret = field->cursorPosition();
-            if (key.key() == Qt::Key_Right && caret == field->text().size() && index < kFields - 1) {
-                Enter(index + 1, 0);
-                return true;
-            }
-            if ((key.key() == Qt::Key_Left || key.key() == Qt::Key_Backspace) && caret == 0 && index > 0) {
-                Enter(index - 1, static_cast<int>(m_fields[index - 1]->text().size()));
-                return true;
-            }
+            if (key.key() == Qt::Key_Right && caret == field->text().size() && index < kFields - 1)
+                return Enter(index + 1, 0);
+            if ((key.key() == Qt::Key_Left || key.key() == Qt::Key_Backspace) && caret == 0 && index > 0)
+                return Enter(index - 1, static_cast<int>(m_fields[index - 1]->text().size()));
         }
         if (key.text() != QLatin1String(".") && key.text() != QLatin1String(" "))
             return false;
@@ -120,33 +130,14 @@ private:
         }
     }
 
-    void Enter(int index, int caret)
+    bool Enter(int index, int caret)
     {
-        QLineEdit* field = m_fields[index];
-        field->setFocus(Qt::OtherFocusReason);
+        m_fields[index]->setFocus(Qt::OtherFocusReason);
         if (caret == kSelectAll)
-            field->selectAll();
+            m_fields[index]->selectAll();
         else
-            field->setCursorPosition(caret);
-    }
-
-    // The menu's Paste takes a whole address too. Its action is known by the line edit's own
-    // (translated) text, which stands before the shortcut.
-    void ShowContextMenu(int index, const QPoint& at)
-    {
-        QLineEdit* field = m_fields[index];
-        QMenu* menu = field->createStandardContextMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        for (QAction* action : menu->actions()) {
-            if (!action->text().startsWith(QLineEdit::tr("&Paste")))
-                continue;
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [this, field] {
-                if (!PasteAddress())
-                    field->paste();
-            });
-        }
-        menu->popup(at);
+            m_fields[index]->setCursorPosition(caret);
+        return true;
     }
 
     bool PasteAddress()

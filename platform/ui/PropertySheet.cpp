@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
 
@@ -17,16 +16,9 @@ namespace {
 
 // The sheet's window: a place for each page above a line, and the wizard buttons. Escape and the
 // window's close button only ask the sheet, which asks the active page.
-class SheetDialog : public QDialog {
-public:
-    explicit SheetDialog(std::function<void()> onCancel) : m_onCancel(std::move(onCancel))
+struct SheetDialog : QDialog {
+    explicit SheetDialog(std::function<void()> onCancel) : askToCancel(std::move(onCancel))
     {
-        auto* layout = new QVBoxLayout(this);
-        layout->setSizeConstraint(QLayout::SetFixedSize);
-        layout->addWidget(pages);
-        auto* line = new QFrame(this);
-        line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-        layout->addWidget(line);
         auto* buttons = new QHBoxLayout();
         buttons->setSpacing(0);
         buttons->addStretch(1);
@@ -36,39 +28,34 @@ public:
                 buttons->addSpacing(12);
             buttons->addWidget(button);
         }
+        auto* line = new QFrame(this);
+        line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        auto* layout = new QVBoxLayout(this);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        layout->addWidget(pages);
+        layout->addWidget(line);
         layout->addLayout(buttons);
         next->setDefault(true);
         finish->hide();
     }
-    void reject() override { m_onCancel(); }
+    void reject() override { askToCancel(); }
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        askToCancel();
+    }
 
     QStackedWidget* pages = new QStackedWidget(this);
     QPushButton* back = new QPushButton(QStringLiteral("< &Back"), this);
     QPushButton* next = new QPushButton(QStringLiteral("&Next >"), this);
     QPushButton* finish = new QPushButton(QStringLiteral("Finish"), this);
     QPushButton* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        event->ignore();
-        m_onCancel();
-    }
-
-private:
-    std::function<void()> m_onCancel;
+    std::function<void()> askToCancel;
 };
 
 SheetDialog* DialogOf(const CWnd* pSheet)
 {
     return static_cast<SheetDialog*>(pSheet->GetImpl()->widget.data());
-}
-
-// The window keeps the result, as a dialog does; hiding it ends a modal loop.
-void EndSheet(const CWnd* pSheet, int nResult)
-{
-    DialogOf(pSheet)->setResult(nResult);
-    DialogOf(pSheet)->hide();
 }
 
 }  // namespace
@@ -85,13 +72,13 @@ BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage)
     return Activate(static_cast<int>(std::find(m_pages.begin(), m_pages.end(), pPage) - m_pages.begin()));
 }
 
+// A page's window is made in its place the first time the page is shown, and lives as long as the
+// sheet's window.
 BOOL CPropertySheet::Activate(int nPage)
 {
     SheetDialog* dialog = DialogOf(this);
-    if (nPage < 0 || nPage >= static_cast<int>(m_pages.size()) || dialog == nullptr)
+    if (dialog == nullptr || nPage < 0 || nPage >= static_cast<int>(m_pages.size()))
         return FALSE;
-    // A page's window is made in its place the first time the page is shown, and lives until the
-    // sheet's window goes.
     CPropertyPage* page = m_pages[static_cast<std::size_t>(nPage)];
     if (page->GetImpl()->widget == nullptr)
         CreateDialogFromTemplate(page, page->m_nIDTemplate, dialog->pages->widget(nPage));
@@ -107,8 +94,7 @@ void CPropertySheet::CreateSheetWindow()
     AttachWidget(this, dialog);
     dialog->setWindowTitle(QString::fromLocal8Bit(LoadString(m_nIDCaption).c_str()));
     dialog->setWindowIcon(ProgramIcon());
-    // A place for each page in order, all as large as the largest page.
-    QSize largest;
+    QSize largest;  // the size of every page's place
     for (CPropertyPage* page : m_pages) {
         largest = largest.expandedTo(TemplatePixelSize(page->m_nIDTemplate));
         dialog->pages->addWidget(new QWidget());
@@ -149,39 +135,44 @@ void CPropertySheet::DestroyWindow()
 
 void CPropertySheet::OnButton(LPARAM button)
 {
-    CPropertyPage* page = m_nActive >= 0 ? m_pages[static_cast<std::size_t>(m_nActive)] : nullptr;
-    if (page == nullptr || !(m_wizButtons & button))
+    if (m_nActive < 0 || !(m_wizButtons & button))
         return;
+    CPropertyPage* page = m_pages[static_cast<std::size_t>(m_nActive)];
     if (button == PSWIZB_BACK && page->OnWizardBack() == 0)
         Activate(m_nActive - 1);
     else if (button == PSWIZB_NEXT && !(m_wizButtons & PSWIZB_FINISH) && page->OnWizardNext() == 0)
         Activate(m_nActive + 1);
     else if (button == PSWIZB_FINISH)
-        EndSheet(this, ID_WIZFINISH);
+        EndDialog(ID_WIZFINISH);
 }
 
 void CPropertySheet::OnCancel()
 {
-    if (m_nActive >= 0 && !m_pages[static_cast<std::size_t>(m_nActive)]->OnQueryCancel())
-        return;
-    EndSheet(this, IDCANCEL);
+    if (m_nActive < 0 || m_pages[static_cast<std::size_t>(m_nActive)]->OnQueryCancel())
+        EndDialog(IDCANCEL);
+}
+
+// The window keeps the result, as a dialog does; hiding it ends a modal loop.
+void CPropertySheet::EndDialog(int nResult)
+{
+    DialogOf(this)->setResult(nResult);
+    DialogOf(this)->hide();
 }
 
 BOOL CPropertySheet::OnWndMsg(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult)
 {
     if (message != PSM_SETWIZBUTTONS)
         return FALSE;
+    // Finish takes the place of Next, as in a Windows wizard.
+    SheetDialog* dialog = DialogOf(this);
+    const bool finish = (lParam & PSWIZB_FINISH) != 0;
+    dialog->back->setEnabled((lParam & PSWIZB_BACK) != 0);
+    dialog->next->setEnabled((lParam & PSWIZB_NEXT) != 0);
+    dialog->next->setVisible(!finish);
+    dialog->next->setDefault(!finish);
+    dialog->finish->setVisible(finish);
+    dialog->finish->setDefault(finish);
     m_wizButtons = lParam;
     *pResult = 0;
-    if (SheetDialog* dialog = DialogOf(this)) {
-        // Finish takes the place of Next, as in a Windows wizard.
-        const bool finish = (lParam & PSWIZB_FINISH) != 0;
-        dialog->back->setEnabled((lParam & PSWIZB_BACK) != 0);
-        dialog->next->setEnabled((lParam & PSWIZB_NEXT) != 0);
-        dialog->next->setVisible(!finish);
-        dialog->next->setDefault(!finish);
-        dialog->finish->setVisible(finish);
-        dialog->finish->setDefault(finish);
-    }
     return TRUE;
 }

@@ -36,6 +36,7 @@ private:
     BOOL Activate(int nPage);
     void OnButton(LPARAM button);
     void OnCancel();
+    void EndDialog(int nResult);
 
     UINT m_nIDCaption;
     std::vector<CPropertyPage*> m_pages;

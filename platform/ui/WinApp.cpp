@@ -4,10 +4,8 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <climits>
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 
 #include "platform/services/RealServices.h"
 #include "platform/sys/StringRes.h"
@@ -133,7 +131,5 @@ std::shared_ptr<platform::WorkerService> platform::MakeSystemThreads()
 
 std::string platform::RunningProgramPath()
 {
-    char buffer[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
-    return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+    return QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
 }

@@ -13,35 +13,29 @@
 
 namespace {
 
-QEvent::Type MessageEventType()
-{
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
-}
+const QEvent::Type kMessageEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 // A posted message: a user event, delivered on the user-interface thread in posting order.
 struct MessageEvent : QEvent {
-    MessageEvent(UINT m, WPARAM w, LPARAM l) : QEvent(MessageEventType()), message(m), wParam(w), lParam(l) {}
+    MessageEvent(UINT m, WPARAM w, LPARAM l) : QEvent(kMessageEvent), message(m), wParam(w), lParam(l) {}
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
 };
 
-// Hands posted messages to its window; it dies with the window's widget, and so do messages not yet delivered.
-class MessageTarget : public QObject {
-public:
-    MessageTarget(CWnd* pWnd, QObject* parent) : QObject(parent), m_pWnd(pWnd) {}
+// Hands posted messages to its window. A child of the window's widget, it goes with it, and so do
+// the messages not yet delivered.
+struct MessageTarget : QObject {
+    MessageTarget(CWnd* pWnd, QObject* widget) : QObject(widget), wnd(pWnd) {}
     bool event(QEvent* e) override
     {
-        if (e->type() != MessageEventType())
+        if (e->type() != kMessageEvent)
             return QObject::event(e);
         const auto* posted = static_cast<MessageEvent*>(e);
-        m_pWnd->SendMessage(posted->message, posted->wParam, posted->lParam);
+        wnd->SendMessage(posted->message, posted->wParam, posted->lParam);
         return true;
     }
-
-private:
-    CWnd* m_pWnd;
+    CWnd* wnd;
 };
 
 // Checking a radio button clears the others of its group. Unchecking works on the checked one too
@@ -78,8 +72,7 @@ void DestroyWindowObjects(CWnd* pWnd)
     CWnd::Impl& impl = *pWnd->GetImpl();
     impl.controls.clear();
     delete impl.widget.data();
-    if (impl.ownedFont != nullptr)
-        DeleteObject(impl.ownedFont);
+    DeleteObject(impl.ownedFont);
     impl.ownedFont = impl.font = nullptr;
 }
 
@@ -93,19 +86,15 @@ CWnd* CWnd::GetDlgItem(int nID) const
 // window's own visibility, whether or not its page is shown.
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
-    QWidget* widget = m_impl->widget;
-    const BOOL wasVisible = widget != nullptr && !widget->isHidden();
-    if (widget != nullptr)
-        widget->setVisible(nCmdShow != SW_HIDE);
+    const BOOL wasVisible = !m_impl->widget->isHidden();
+    m_impl->widget->setVisible(nCmdShow != SW_HIDE);
     return wasVisible;
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
-    QWidget* widget = m_impl->widget;
-    const BOOL wasDisabled = widget != nullptr && !widget->isEnabled();
-    if (widget != nullptr)
-        widget->setEnabled(bEnable != FALSE);
+    const BOOL wasDisabled = !m_impl->widget->isEnabled();
+    m_impl->widget->setEnabled(bEnable != FALSE);
     return wasDisabled;
 }
 
@@ -126,11 +115,6 @@ void CWnd::SetFocus()
         QWidget* field = widget->findChild<QLineEdit*>();
         (field != nullptr ? field : widget)->setFocus(Qt::OtherFocusReason);
     }
-}
-
-BOOL CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*)
-{
-    return FALSE;
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)

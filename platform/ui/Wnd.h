@@ -11,8 +11,6 @@ class CWnd {
 public:
     CWnd();
     virtual ~CWnd();
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
 
     // The control with this ID on this window's template; nullptr when there is none (or no window yet).
     CWnd* GetDlgItem(int nID) const;
@@ -32,7 +30,7 @@ public:
 
 protected:
     // The message map's entry point: TRUE when a handler took the message.
-    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 
 private:
     std::unique_ptr<Impl> m_impl;
