@@ -128,7 +128,7 @@ QSize TemplatePixelSize(UINT nIDTemplate)
 void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
 {
     auto* page = new QWidget(parent);
-    AttachWidget(pDialog, page);
+    pDialog->GetImpl()->widget = page;
     const DialogTemplate* dlg = FindDialogTemplate(nIDTemplate);
     if (dlg == nullptr)
         return;

@@ -91,7 +91,7 @@ BOOL CPropertySheet::Activate(int nPage)
 void CPropertySheet::CreateSheetWindow()
 {
     auto* dialog = new SheetDialog([this] { OnCancel(); });
-    AttachWidget(this, dialog);
+    GetImpl()->widget = dialog;
     dialog->setWindowTitle(QString::fromLocal8Bit(LoadString(m_nIDCaption).c_str()));
     dialog->setWindowIcon(ProgramIcon());
     QSize largest;  // the size of every page's place

@@ -10,16 +10,18 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Wnd.h"
 
-struct CWnd::Impl {
+// Receives the window's posted messages while the window has a widget.
+struct CWnd::Impl : QObject {
+    explicit Impl(CWnd* pWnd) : wnd(pWnd) {}
+    bool event(QEvent* e) override;
+
+    CWnd* wnd;
     QPointer<QWidget> widget;
-    QPointer<QObject> target;                       // receives the window's posted messages; child of widget
     HFONT font = nullptr;                           // WM_SETFONT / WM_GETFONT
     HFONT ownedFont = nullptr;                      // the dialog font a page makes from its template
     std::map<int, std::unique_ptr<CWnd>> controls;  // by control ID
 };
 
-// Makes pWnd's window stand for widget, and its posted messages arrive.
-void AttachWidget(CWnd* pWnd, QWidget* widget);
 // Destroys a window's widget, its controls and its dialog font; the object may get a new window later.
 void DestroyWindowObjects(CWnd* pWnd);
 // Makes a page's widget, font and controls from its dialog template inside parent.

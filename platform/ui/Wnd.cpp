@@ -23,20 +23,6 @@ struct MessageEvent : QEvent {
     LPARAM lParam;
 };
 
-// Hands posted messages to its window. A child of the window's widget, it goes with it, and so do
-// the messages not yet delivered.
-struct MessageTarget : QObject {
-    MessageTarget(CWnd* pWnd, QObject* widget) : QObject(widget), wnd(pWnd) {}
-    bool event(QEvent* e) override
-    {
-        if (e->type() != kMessageEvent)
-            return QObject::event(e);
-        const auto* posted = static_cast<MessageEvent*>(e);
-        wnd->SendMessage(posted->message, posted->wParam, posted->lParam);
-        return true;
-    }
-    CWnd* wnd;
-};
 
 // Checking a radio button clears the others of its group. Unchecking works on the checked one too
 // and leaves the group without a check, which the group's own exclusiveness would refuse.
@@ -54,22 +40,27 @@ void SetCheck(QAbstractButton* button, bool checked)
 
 }  // namespace
 
-CWnd::CWnd() : m_impl(std::make_unique<Impl>()) {}
+CWnd::CWnd() : m_impl(std::make_unique<Impl>(this)) {}
 
 CWnd::~CWnd()
 {
     DestroyWindowObjects(this);
 }
 
-void AttachWidget(CWnd* pWnd, QWidget* widget)
+bool CWnd::Impl::event(QEvent* e)
 {
-    pWnd->GetImpl()->widget = widget;
-    pWnd->GetImpl()->target = new MessageTarget(pWnd, widget);
+    if (e->type() != kMessageEvent)
+        return QObject::event(e);
+    const auto* posted = static_cast<MessageEvent*>(e);
+    wnd->SendMessage(posted->message, posted->wParam, posted->lParam);
+    return true;
 }
 
+// Messages posted to a window and not yet delivered go with it.
 void DestroyWindowObjects(CWnd* pWnd)
 {
     CWnd::Impl& impl = *pWnd->GetImpl();
+    QCoreApplication::removePostedEvents(&impl, kMessageEvent);
     impl.controls.clear();
     delete impl.widget.data();
     DeleteObject(impl.ownedFont);
@@ -152,10 +143,9 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    QObject* target = m_impl->target;
-    if (target == nullptr)
+    if (m_impl->widget == nullptr)
         return FALSE;
-    QCoreApplication::postEvent(target, new MessageEvent(message, wParam, lParam));
+    QCoreApplication::postEvent(m_impl.get(), new MessageEvent(message, wParam, lParam));
     return TRUE;
 }
 
