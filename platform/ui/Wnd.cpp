@@ -23,7 +23,6 @@ struct MessageEvent : QEvent {
     LPARAM lParam;
 };
 
-
 // Checking a radio button clears the others of its group. Unchecking works on the checked one too
 // and leaves the group without a check, which the group's own exclusiveness would refuse.
 void SetCheck(QAbstractButton* button, bool checked)

@@ -75,7 +75,8 @@ protected:
     {
         ChooseImage(selectPage, kind, sRecord);
         wizard.Press(WizardButton::Next);
-        ASSERT_TRUE(test_services::ShowsPage(sheet, &copyPage)) << (wizard.boxes.empty() ? "" : wizard.boxes.back().text);
+        ASSERT_TRUE(test_services::ShowsPage(sheet, &copyPage))
+            << (wizard.boxes.empty() ? "" : wizard.boxes.back().text);
         ASSERT_TRUE(wizard.PumpUntil([&copyPage] { return copyPage.m_bCopyDone && !copyPage.m_bCopying; }, 20000));
         ASSERT_TRUE(copyPage.m_bCopyOK) << copyPage.m_strError;
         expectedLog.push_back(std::string(kind) == "APLY" ? "" : "Start FTP thread");

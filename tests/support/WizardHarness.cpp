@@ -96,10 +96,9 @@ int WizardHarness::EndResult() const
 CPropertyPage* WizardHarness::Page(int index)
 {
     CZeltoSheet& s = *m_sheet;
-    CPropertyPage* pages[] = {&s.m_Intro, &s.m_Page1,      &s.m_Page2,     &s.m_Page2a,
-                              &s.m_Page3, &s.m_Page4,      &s.m_Page4aFont, &s.m_Page3Font,
-                              &s.m_Page4Font, &s.m_Page5, &s.m_Page6,     &s.m_Page7};
-    return pages[index];
+    CPropertyPage* pages[] = {&s.m_Intro,      &s.m_Page1,     &s.m_Page2,     &s.m_Page2a, &s.m_Page3, &s.m_Page4,
+                              &s.m_Page4aFont, &s.m_Page3Font, &s.m_Page4Font, &s.m_Page5, &s.m_Page6, &s.m_Page7};
+    return pages[static_cast<std::size_t>(index)];
 }
 
 void WizardHarness::Click(CWnd* pPage, int id)
