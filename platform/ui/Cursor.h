@@ -10,8 +10,7 @@ using HCURSOR = HCURSOR__*;
 constexpr UINT IDC_ARROW = 32512;
 constexpr UINT IDC_WAIT = 32514;
 
-// A system cursor (hInstance nullptr); nullptr for a cursor ID the platform does not have.
+// A system cursor (hInstance nullptr); nullptr for a cursor the platform does not have.
 HCURSOR LoadCursor(void* hInstance, UINT nIDCursor);
-
-// Shows the cursor and returns the one shown before it; nullptr hides the cursor.
+// Shows the cursor and returns the one shown before it.
 HCURSOR SetCursor(HCURSOR hCursor);

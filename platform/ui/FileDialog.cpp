@@ -1,13 +1,9 @@
 #include "platform/ui/FileDialog.h"
 
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QStringList>
 
 #include "platform/services/RealServices.h"
-#include "platform/ui/WinApp.h"
 #include "platform/ui/WindowImpl.h"
 
 namespace {
@@ -17,32 +13,9 @@ QString FromLocal(const std::string& text)
     return QString::fromLocal8Bit(text.c_str());
 }
 
-// "desc|pattern|desc|pattern||" as Qt name filters. Qt reads the patterns from the parentheses at the
-// end of a filter; with the details hidden the operator sees each description exactly as given.
-QStringList NameFilters(const std::string& filter)
+std::string ToLocal(const QString& text)
 {
-    QStringList parts = FromLocal(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty())
-            break;
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i] + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
-    }
-    return filters;
-}
-
-// The 1-based index of the selected filter; 0 when there is none. With the details hidden Qt may
-// report the filter as the operator sees it, without its patterns.
-DWORD FilterIndexOf(const QStringList& filters, const QString& selected)
-{
-    for (qsizetype i = 0; i < filters.size(); ++i) {
-        const QString shown = filters[i].left(filters[i].lastIndexOf(QLatin1Char('('))).trimmed();
-        if (selected == filters[i] || selected.trimmed() == shown)
-            return static_cast<DWORD>(i + 1);
-    }
-    return 0;
+    return text.toLocal8Bit().toStdString();
 }
 
 QString WithoutDot(const std::string& extension)
@@ -51,29 +24,20 @@ QString WithoutDot(const std::string& extension)
     return text.startsWith(QLatin1Char('.')) ? text.mid(1) : text;
 }
 
-// A file name without any dot gets the default extension, as Qt's own dialog does it.
-QString WithDefaultExtension(const QString& path, const std::string& defExt)
+// "desc|pattern|desc|pattern||" as Qt name filters. Qt reads the patterns from the parentheses at the
+// end of a filter; with the details hidden the operator sees each description exactly as given.
+QStringList NameFilters(const std::string& filter)
 {
-    const QString extension = WithoutDot(defExt);
-    const QFileInfo info(path);
-    if (extension.isEmpty() || path.isEmpty() || info.isDir() || info.fileName().contains(QLatin1Char('.')))
-        return path;
-    return path + QLatin1Char('.') + extension;
+    const QStringList parts = FromLocal(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2)
+        filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed() + QLatin1Char(')');
+    return filters;
 }
 
 QWidget* OwnerWidget(CWnd* pParentWnd)
 {
-    if (pParentWnd == nullptr) {
-        CWinApp* app = AfxGetApp();
-        pParentWnd = app != nullptr ? app->m_pMainWnd : nullptr;
-    }
-    return pParentWnd != nullptr ? pParentWnd->GetImpl()->widget.data() : nullptr;
-}
-
-std::size_t NameStart(const CString& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == CString::npos ? 0 : slash + 1;
+    return pParentWnd != nullptr ? pParentWnd->GetImpl()->widget.data() : MainWindowWidget();
 }
 
 class QtFileDialog : public platform::FileDialogService {
@@ -82,15 +46,11 @@ public:
     {
         const QStringList filters = NameFilters(request.filter);
         QFileDialog dialog(OwnerWidget(request.parent));
-        dialog.setAcceptMode(request.openFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::HideNameFilterDetails);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & OFN_OVERWRITEPROMPT));
-        if (!filters.isEmpty()) {
-            dialog.setNameFilters(filters);
-            if (request.filterIndex >= 1 && request.filterIndex <= static_cast<DWORD>(filters.size()))
-                dialog.selectNameFilter(filters[static_cast<qsizetype>(request.filterIndex) - 1]);
-        }
+        dialog.setNameFilters(filters);
+        if (request.filterIndex >= 1 && request.filterIndex <= static_cast<DWORD>(filters.size()))
+            dialog.selectNameFilter(filters[static_cast<qsizetype>(request.filterIndex) - 1]);
         dialog.setDefaultSuffix(WithoutDot(request.defExt));
         if (!request.fileName.empty())
             dialog.selectFile(FromLocal(request.fileName));
@@ -98,15 +58,19 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return answer;
         answer.chosen = true;
-        answer.path = dialog.selectedFiles().first().toLocal8Bit().toStdString();
-        answer.filterIndex = FilterIndexOf(filters, dialog.selectedNameFilter());
+        answer.path = ToLocal(dialog.selectedFiles().first());
+        // With the details hidden Qt may report the filter as the operator sees it, without its patterns.
+        const QString selected = dialog.selectedNameFilter().trimmed();
+        for (qsizetype i = 0; i < filters.size() && answer.filterIndex == 0; ++i) {
+            if (selected == filters[i] || selected == filters[i].left(filters[i].lastIndexOf(QLatin1Char('('))).trimmed())
+                answer.filterIndex = static_cast<DWORD>(i + 1);
+        }
         return answer;
     }
 
     void ReportMissingFolder(const platform::FileDialogRequest& request, const std::string& folder) override
     {
-        QMessageBox::warning(OwnerWidget(request.parent),
-                             request.openFileDialog ? QStringLiteral("Open") : QStringLiteral("Save As"),
+        QMessageBox::warning(OwnerWidget(request.parent), QStringLiteral("Open"),
                              QStringLiteral("%1\nThe path does not exist.\nCheck the path and try again.")
                                  .arg(QDir::toNativeSeparators(FromLocal(folder))));
     }
@@ -128,46 +92,38 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFil
 // The operator is asked until the chosen file's folder exists (when it must) or the dialog is cancelled.
 int CFileDialog::DoModal()
 {
-    platform::FileDialogRequest request{m_bOpenFileDialog, m_strDefExt,      m_strFileName,
-                                        m_ofn.Flags,       m_strFilter,      m_ofn.nFilterIndex,
-                                        m_pParentWnd};
+    platform::FileDialogRequest request{m_bOpenFileDialog, m_strDefExt, m_strFileName, m_ofn.Flags,
+                                        m_strFilter,       m_ofn.nFilterIndex, m_pParentWnd};
+    const QString extension = WithoutDot(m_strDefExt);
     for (;;) {
         const platform::FileDialogAnswer answer = platform::Services().fileDialog->Ask(request);
         if (!answer.chosen || answer.path.empty())
             return IDCANCEL;
-        const QFileInfo chosen(WithDefaultExtension(FromLocal(answer.path), m_strDefExt));
+        // A file name without any dot gets the default extension, as Qt's own dialog does it.
+        QFileInfo chosen(FromLocal(answer.path));
+        if (!extension.isEmpty() && !chosen.isDir() && !chosen.fileName().contains(QLatin1Char('.')))
+            chosen.setFile(chosen.filePath() + QLatin1Char('.') + extension);
         if (!(m_ofn.Flags & OFN_PATHMUSTEXIST) || chosen.absoluteDir().exists()) {
-            m_strPathName = chosen.absoluteFilePath().toLocal8Bit().toStdString();
+            m_strPathName = ToLocal(chosen.absoluteFilePath());
             m_ofn.nFilterIndex = answer.filterIndex;
             return IDOK;
         }
-        platform::Services().fileDialog->ReportMissingFolder(request,
-                                                             chosen.absolutePath().toLocal8Bit().toStdString());
+        platform::Services().fileDialog->ReportMissingFolder(request, ToLocal(chosen.absolutePath()));
         request.fileName = answer.path;
         request.filterIndex = answer.filterIndex;
     }
 }
 
-CString CFileDialog::GetPathName() const
-{
-    return m_strPathName;
-}
-
-CString CFileDialog::GetFileName() const
-{
-    return m_strPathName.substr(NameStart(m_strPathName));
-}
-
 CString CFileDialog::GetFileExt() const
 {
-    const CString name = GetFileName();
+    const CString name = m_strPathName.substr(m_strPathName.rfind('/') + 1);
     const std::size_t dot = name.rfind('.');
     return dot == CString::npos ? CString() : name.substr(dot + 1);
 }
 
 CString CFileDialog::GetFileTitle() const
 {
-    const CString name = GetFileName();
+    const CString name = m_strPathName.substr(m_strPathName.rfind('/') + 1);
     return name.substr(0, name.rfind('.'));
 }
 

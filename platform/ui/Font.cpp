@@ -1,27 +1,21 @@
 #include "platform/ui/Font.h"
 
 #include <QFont>
+#include <algorithm>
 #include <cstring>
-#include <mutex>
-#include <unordered_set>
+#include <set>
 
 #include "platform/ui/WindowImpl.h"
 
-// A font handle points at one of these; the LOGFONT is the font's whole description.
+// A font handle points at its LOGFONT, the font's whole description.
 struct HFONT__ {
     LOGFONT logFont;
 };
 
 namespace {
-// The fonts made and not yet deleted: a deleted or unknown handle is refused, not read.
-std::mutex g_fontsMutex;
-std::unordered_set<HFONT> g_liveFonts;
-
-bool IsLive(HFONT hFont)
-{
-    std::lock_guard<std::mutex> lock(g_fontsMutex);
-    return g_liveFonts.count(hFont) != 0;
-}
+// The fonts made and not yet deleted, all on the user-interface thread: a deleted or unknown handle
+// is refused, not read.
+std::set<HFONT> g_liveFonts;
 }  // namespace
 
 HFONT CreateFontIndirect(const LOGFONT* lplf)
@@ -30,14 +24,13 @@ HFONT CreateFontIndirect(const LOGFONT* lplf)
         return nullptr;
     auto* font = new HFONT__{*lplf};
     font->logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
-    std::lock_guard<std::mutex> lock(g_fontsMutex);
     g_liveFonts.insert(font);
     return font;
 }
 
 int GetObject(HFONT hFont, int cbBuffer, void* lpvObject)
 {
-    if (lpvObject == nullptr || cbBuffer <= 0 || !IsLive(hFont))
+    if (lpvObject == nullptr || cbBuffer <= 0 || g_liveFonts.count(hFont) == 0)
         return 0;
     const int size = std::min<int>(cbBuffer, sizeof(LOGFONT));
     std::memcpy(lpvObject, &hFont->logFont, size);
@@ -46,21 +39,20 @@ int GetObject(HFONT hFont, int cbBuffer, void* lpvObject)
 
 BOOL DeleteObject(HFONT hFont)
 {
-    {
-        std::lock_guard<std::mutex> lock(g_fontsMutex);
-        if (g_liveFonts.erase(hFont) == 0)
-            return FALSE;
-    }
+    if (g_liveFonts.erase(hFont) == 0)
+        return FALSE;
     delete hFont;
     return TRUE;
 }
 
 QFont QFontFromHandle(HFONT hFont)
 {
+    return g_liveFonts.count(hFont) != 0 ? QFontFromLogFont(hFont->logFont) : QFont();
+}
+
+QFont QFontFromLogFont(const LOGFONT& lf)
+{
     QFont font;
-    if (hFont == nullptr)
-        return font;
-    const LOGFONT& lf = hFont->logFont;
     font.setFamily(QString::fromLatin1(lf.lfFaceName));
     // A negative height is the character height in pixels, a positive one the cell height.
     const int pixels = lf.lfHeight < 0 ? -lf.lfHeight : (lf.lfHeight * 4 + 2) / 5;
@@ -71,37 +63,4 @@ QFont QFontFromHandle(HFONT hFont)
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);
     return font;
-}
-
-CFont::~CFont()
-{
-    DeleteObject();
-}
-
-BOOL CFont::Attach(HFONT hFont)
-{
-    if (hFont == nullptr)
-        return FALSE;
-    DeleteObject();
-    m_hObject = hFont;
-    return TRUE;
-}
-
-BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
-{
-    return Attach(::CreateFontIndirect(lpLogFont));
-}
-
-int CFont::GetLogFont(LOGFONT* pLogFont) const
-{
-    return GetObject(m_hObject, sizeof(LOGFONT), pLogFont);
-}
-
-BOOL CFont::DeleteObject()
-{
-    if (m_hObject == nullptr)
-        return FALSE;
-    ::DeleteObject(m_hObject);
-    m_hObject = nullptr;
-    return TRUE;
 }

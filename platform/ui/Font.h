@@ -6,19 +6,8 @@
 constexpr int LF_FACESIZE = 32;
 
 struct LOGFONT {
-    LONG lfHeight;
-    LONG lfWidth;
-    LONG lfEscapement;
-    LONG lfOrientation;
-    LONG lfWeight;
-    BYTE lfItalic;
-    BYTE lfUnderline;
-    BYTE lfStrikeOut;
-    BYTE lfCharSet;
-    BYTE lfOutPrecision;
-    BYTE lfClipPrecision;
-    BYTE lfQuality;
-    BYTE lfPitchAndFamily;
+    LONG lfHeight, lfWidth, lfEscapement, lfOrientation, lfWeight;
+    BYTE lfItalic, lfUnderline, lfStrikeOut, lfCharSet, lfOutPrecision, lfClipPrecision, lfQuality, lfPitchAndFamily;
     char lfFaceName[LF_FACESIZE];
 };
 static_assert(sizeof(LOGFONT) == 60, "LOGFONT is the 60-byte ANSI form");
@@ -27,21 +16,23 @@ struct HFONT__;
 using HFONT = HFONT__*;
 
 HFONT CreateFontIndirect(const LOGFONT* lplf);
-// Copies the font's LOGFONT into lpvObject; returns the bytes copied, 0 for an unknown handle.
+// Copies the font's LOGFONT into lpvObject; returns the bytes copied, 0 for a deleted or unknown handle.
 int GetObject(HFONT hFont, int cbBuffer, void* lpvObject);
 BOOL DeleteObject(HFONT hFont);
 
+// Owns the font attached to it.
 class CFont {
 public:
     CFont() = default;
-    ~CFont();  // deletes the attached font
+    ~CFont() { DeleteObject(m_hObject); }
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
 
-    BOOL Attach(HFONT hFont);
-    BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
-    int GetLogFont(LOGFONT* pLogFont) const;
-    BOOL DeleteObject();
+    BOOL Attach(HFONT hFont)
+    {
+        m_hObject = hFont;
+        return hFont != nullptr;
+    }
     operator HFONT() const { return m_hObject; }
 
     HFONT m_hObject = nullptr;

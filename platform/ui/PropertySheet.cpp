@@ -1,134 +1,124 @@
 #include "platform/ui/PropertySheet.h"
 
+#include <QCloseEvent>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <algorithm>
+#include <functional>
+
 #include "platform/sys/StringRes.h"
-#include "platform/ui/SheetDialog.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WindowImpl.h"
 
 namespace {
-SheetDialog* DialogOf(CWnd* pSheet)
+
+// The sheet's window: a place for each page above a line, and the wizard buttons. Escape and the
+// window's close button only ask the sheet, which asks the active page.
+struct SheetDialog : QDialog {
+    explicit SheetDialog(std::function<void()> onCancel) : askToCancel(std::move(onCancel))
+    {
+        auto* buttons = new QHBoxLayout();
+        buttons->setSpacing(0);
+        buttons->addStretch(1);
+        for (QPushButton* button : {back, next, finish, cancel}) {
+            button->setAutoDefault(false);
+            if (button == cancel)
+                buttons->addSpacing(12);
+            buttons->addWidget(button);
+        }
+        auto* line = new QFrame(this);
+        line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        auto* layout = new QVBoxLayout(this);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        layout->addWidget(pages);
+        layout->addWidget(line);
+        layout->addLayout(buttons);
+        next->setDefault(true);
+        finish->hide();
+    }
+    void reject() override { askToCancel(); }
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        askToCancel();
+    }
+
+    QStackedWidget* pages = new QStackedWidget(this);
+    QPushButton* back = new QPushButton(QStringLiteral("< &Back"), this);
+    QPushButton* next = new QPushButton(QStringLiteral("&Next >"), this);
+    QPushButton* finish = new QPushButton(QStringLiteral("Finish"), this);
+    QPushButton* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    std::function<void()> askToCancel;
+};
+
+SheetDialog* DialogOf(const CWnd* pSheet)
 {
     return static_cast<SheetDialog*>(pSheet->GetImpl()->widget.data());
 }
+
 }  // namespace
 
-CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd*, UINT iSelectPage)
-    : m_nIDCaption(nIDCaption), m_nStartPage(iSelectPage)
-{
-}
-
-CPropertySheet::~CPropertySheet()
-{
-    // Pages that are members of a derived sheet are gone by now: only the sheet's own window is
-    // left to destroy (a derived sheet destroys the pages' windows in its own destructor).
-    if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd == this)
-        app->m_pMainWnd = nullptr;
-    DestroyWindowObjects(this);
-}
+CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd*, UINT) : m_nIDCaption(nIDCaption) {}
 
 void CPropertySheet::AddPage(CPropertyPage* pPage)
 {
     m_pages.push_back(pPage);
 }
 
-int CPropertySheet::GetPageCount() const
-{
-    return static_cast<int>(m_pages.size());
-}
-
-CPropertyPage* CPropertySheet::GetPage(int nPage) const
-{
-    return nPage >= 0 && nPage < GetPageCount() ? m_pages[static_cast<std::size_t>(nPage)] : nullptr;
-}
-
-int CPropertySheet::GetPageIndex(const CPropertyPage* pPage) const
-{
-    for (int i = 0; i < GetPageCount(); ++i) {
-        if (m_pages[static_cast<std::size_t>(i)] == pPage)
-            return i;
-    }
-    return -1;
-}
-
-CPropertyPage* CPropertySheet::GetActivePage() const
-{
-    return GetPage(m_nActive);
-}
-
-int CPropertySheet::GetActiveIndex() const
-{
-    return m_nActive;
-}
-
 BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage)
 {
-    return SetActivePage(GetPageIndex(pPage));
+    return Activate(static_cast<int>(std::find(m_pages.begin(), m_pages.end(), pPage) - m_pages.begin()));
 }
 
-BOOL CPropertySheet::SetActivePage(int nPage)
+// A page's window is made in its place the first time the page is shown, and lives as long as the
+// sheet's window.
+BOOL CPropertySheet::Activate(int nPage)
 {
-    CPropertyPage* page = GetPage(nPage);
     SheetDialog* dialog = DialogOf(this);
-    if (page == nullptr || dialog == nullptr)
+    if (dialog == nullptr || nPage < 0 || nPage >= static_cast<int>(m_pages.size()))
         return FALSE;
-    // A page's window is made the first time the page is shown and lives until the sheet closes.
-    if (page->m_hWnd == nullptr) {
-        CreateDialogFromTemplate(page, page->m_nIDTemplate, dialog->m_pages);
-        dialog->m_pages->addWidget(page->GetImpl()->widget);
-    }
-    CPropertyPage* previous = GetActivePage();
-    if (previous != nullptr && previous != page && !previous->OnKillActive())
-        return FALSE;
+    CPropertyPage* page = m_pages[static_cast<std::size_t>(nPage)];
+    if (page->GetImpl()->widget == nullptr)
+        CreateDialogFromTemplate(page, page->m_nIDTemplate, dialog->pages->widget(nPage));
     m_nActive = nPage;
-    dialog->m_pages->setCurrentWidget(page->GetImpl()->widget);
+    dialog->pages->setCurrentIndex(nPage);
     page->OnSetActive();
     return TRUE;
 }
 
-BOOL CPropertySheet::Create()
+void CPropertySheet::CreateSheetWindow()
 {
-    if (m_hWnd != nullptr)
-        return TRUE;
-    auto* dialog = new SheetDialog([this] { RequestCancel(); });
-    Impl& impl = *GetImpl();
-    impl.kind = WindowKind::Sheet;
-    impl.widget = dialog;
-    impl.ownsWidget = true;
-    impl.target = new MessageTarget(this, dialog);
-    m_hWnd = reinterpret_cast<HWND>(this);
-    m_bEnded = false;
-    m_nResult = 0;
-
+    auto* dialog = new SheetDialog([this] { OnCancel(); });
+    GetImpl()->widget = dialog;
     dialog->setWindowTitle(QString::fromLocal8Bit(LoadString(m_nIDCaption).c_str()));
     dialog->setWindowIcon(ProgramIcon());
-    // The sheet takes the size of its largest page.
-    QSize largest;
-    for (CPropertyPage* page : m_pages)
+    QSize largest;  // the size of every page's place
+    for (CPropertyPage* page : m_pages) {
         largest = largest.expandedTo(TemplatePixelSize(page->m_nIDTemplate));
-    dialog->m_pages->setFixedSize(largest);
+        dialog->pages->addWidget(new QWidget());
+    }
+    dialog->pages->setFixedSize(largest);
+    QObject::connect(dialog->back, &QPushButton::clicked, dialog, [this] { OnButton(PSWIZB_BACK); });
+    QObject::connect(dialog->next, &QPushButton::clicked, dialog, [this] { OnButton(PSWIZB_NEXT); });
+    QObject::connect(dialog->finish, &QPushButton::clicked, dialog, [this] { OnButton(PSWIZB_FINISH); });
+    QObject::connect(dialog->cancel, &QPushButton::clicked, dialog, [this] { OnCancel(); });
+    SendMessage(PSM_SETWIZBUTTONS, 0, m_wizButtons);
+    Activate(0);
+}
 
-    QObject::connect(dialog->m_back, &QPushButton::clicked, dialog, [this] { PressBack(); });
-    QObject::connect(dialog->m_next, &QPushButton::clicked, dialog, [this] { PressNext(); });
-    QObject::connect(dialog->m_finish, &QPushButton::clicked, dialog, [this] { PressFinish(); });
-    QObject::connect(dialog->m_cancel, &QPushButton::clicked, dialog, [this] { RequestCancel(); });
-    WindowProc(PSM_SETWIZBUTTONS, 0, m_wizButtons);
-
-    SetActivePage(static_cast<int>(m_nStartPage));
-    if (!m_bModal)
-        dialog->show();
+BOOL CPropertySheet::Create()
+{
+    CreateSheetWindow();
+    DialogOf(this)->show();
     return TRUE;
 }
 
 std::intptr_t CPropertySheet::DoModal()
 {
-    m_bModal = true;
-    if (!Create())
-        return -1;
-    SheetDialog* dialog = DialogOf(this);
-    if (!m_bEnded)
-        dialog->exec();
-    m_bModal = false;
-    const int result = m_nResult;
+    CreateSheetWindow();
+    const int result = DialogOf(this)->exec();
     DestroyWindow();
     return result;
 }
@@ -143,72 +133,46 @@ void CPropertySheet::DestroyWindow()
     DestroyWindowObjects(this);
 }
 
-void CPropertySheet::PressBack()
+void CPropertySheet::OnButton(LPARAM button)
 {
-    CPropertyPage* page = GetActivePage();
-    if (page == nullptr || !(m_wizButtons & PSWIZB_BACK))
+    if (m_nActive < 0 || !(m_wizButtons & button))
         return;
-    const LRESULT result = page->OnWizardBack();
-    if (result == 0)
-        SetActivePage(m_nActive - 1);
-}
-
-void CPropertySheet::PressNext()
-{
-    CPropertyPage* page = GetActivePage();
-    if (page == nullptr || !(m_wizButtons & PSWIZB_NEXT) || (m_wizButtons & PSWIZB_FINISH))
-        return;
-    const LRESULT result = page->OnWizardNext();
-    if (result == 0)
-        SetActivePage(m_nActive + 1);
-}
-
-void CPropertySheet::PressFinish()
-{
-    CPropertyPage* page = GetActivePage();
-    if (page == nullptr || !(m_wizButtons & PSWIZB_FINISH))
-        return;
-    if (page->OnWizardFinish())
+    CPropertyPage* page = m_pages[static_cast<std::size_t>(m_nActive)];
+    if (button == PSWIZB_BACK && page->OnWizardBack() == 0)
+        Activate(m_nActive - 1);
+    else if (button == PSWIZB_NEXT && !(m_wizButtons & PSWIZB_FINISH) && page->OnWizardNext() == 0)
+        Activate(m_nActive + 1);
+    else if (button == PSWIZB_FINISH)
         EndDialog(ID_WIZFINISH);
 }
 
-void CPropertySheet::RequestCancel()
+void CPropertySheet::OnCancel()
 {
-    CPropertyPage* page = GetActivePage();
-    if (m_bEnded || (page != nullptr && !page->OnQueryCancel()))
-        return;
-    EndDialog(IDCANCEL);
+    if (m_nActive < 0 || m_pages[static_cast<std::size_t>(m_nActive)]->OnQueryCancel())
+        EndDialog(IDCANCEL);
 }
 
+// The window keeps the result, as a dialog does; hiding it ends a modal loop.
 void CPropertySheet::EndDialog(int nResult)
 {
-    m_bEnded = true;
-    m_nResult = nResult;
-    SheetDialog* dialog = DialogOf(this);
-    if (dialog == nullptr)
-        return;
-    // The window keeps the result, as a dialog does, also when it was shown without a modal loop.
-    dialog->setResult(nResult);
-    if (m_bModal)
-        dialog->done(nResult);
-    else
-        dialog->hide();
+    DialogOf(this)->setResult(nResult);
+    DialogOf(this)->hide();
 }
 
-LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+BOOL CPropertySheet::OnWndMsg(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult)
 {
     if (message != PSM_SETWIZBUTTONS)
-        return CWnd::WindowProc(message, wParam, lParam);
+        return FALSE;
+    // Finish takes the place of Next, as in a Windows wizard.
+    SheetDialog* dialog = DialogOf(this);
+    const bool finish = (lParam & PSWIZB_FINISH) != 0;
+    dialog->back->setEnabled((lParam & PSWIZB_BACK) != 0);
+    dialog->next->setEnabled((lParam & PSWIZB_NEXT) != 0);
+    dialog->next->setVisible(!finish);
+    dialog->next->setDefault(!finish);
+    dialog->finish->setVisible(finish);
+    dialog->finish->setDefault(finish);
     m_wizButtons = lParam;
-    if (SheetDialog* dialog = DialogOf(this)) {
-        // Finish takes the place of Next, as in a Windows wizard.
-        const bool finish = (lParam & PSWIZB_FINISH) != 0;
-        dialog->m_back->setEnabled((lParam & PSWIZB_BACK) != 0);
-        dialog->m_next->setVisible(!finish);
-        dialog->m_next->setEnabled((lParam & PSWIZB_NEXT) != 0);
-        dialog->m_finish->setVisible(finish);
-        dialog->m_finish->setDefault(finish);
-        dialog->m_next->setDefault(!finish);
-    }
-    return 0;
+    *pResult = 0;
+    return TRUE;
 }

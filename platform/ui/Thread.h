@@ -6,11 +6,7 @@
 
 using AFX_THREADPROC = UINT (*)(LPVOID);
 
-class CWinThread {
-public:
-    virtual ~CWinThread() = default;
-};
+class CWinThread {};
 
 // nullptr when the thread cannot be started.
-CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority = 0,
-                           UINT nStackSize = 0, DWORD dwCreateFlags = 0, void* lpSecurityAttrs = nullptr);
+CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);

@@ -1,6 +1,4 @@
-// The program's version resource, told to the platform: Windows reads a program's name and version
-// from the resource in its file; here the toolkit keeps them for whoever asks the running program
-// (assistive technology, the desktop).
+// The program's version resource, told to the platform.
 #pragma once
 
 #include "platform/sys/ResourceFormat.h"

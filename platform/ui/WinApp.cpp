@@ -1,26 +1,67 @@
+// The application object, and the real services behind the framework calls that reach the operator
+// or the system: message boxes, worker threads, the program's path and its version data.
 #include "platform/ui/WinApp.h"
 
-#include <climits>
-#include <unistd.h>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <system_error>
+#include <thread>
 
 #include "platform/services/RealServices.h"
+#include "platform/sys/StringRes.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Thread.h"
+#include "platform/ui/VersionResource.h"
+#include "platform/ui/WindowImpl.h"
 
 namespace {
+
 CWinApp* g_pApp = nullptr;
+
+// Over the main window, plain text, with the program's icon.
+class QtMessageBox : public platform::MessageBoxService {
+public:
+    int Show(const platform::MessageBoxRequest& request) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(request.caption.c_str()),
+                        QString::fromLocal8Bit(request.text.c_str()), QMessageBox::Ok, MainWindowWidget());
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowIcon(ProgramIcon());
+        const int answer = box.exec();
+        return answer == QMessageBox::Ok ? IDOK : answer;
+    }
+};
+
+class SystemThreads : public platform::WorkerService {
+public:
+    bool Start(std::function<void()> work) override
+    {
+        try {
+            std::thread(std::move(work)).detach();
+            return true;
+        } catch (const std::system_error&) {
+            return false;
+        }
+    }
+};
+
+int ShowMessageBox(const CString& text, UINT nType, UINT nIDHelp)
+{
+    const char* caption = g_pApp != nullptr && g_pApp->m_pszAppName != nullptr ? g_pApp->m_pszAppName : "";
+    return platform::Services().messageBox->Show({text, caption, nType, nIDHelp});
+}
+
 }  // namespace
 
-CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_pszAppName(lpszAppName), m_pszHelpFilePath(nullptr), m_bAppNameGiven(lpszAppName != nullptr)
+CWinApp::CWinApp()
 {
     g_pApp = this;
 }
 
 CWinApp::~CWinApp()
 {
-    if (g_pApp == this) {
-        platform::InstallServices(nullptr);
-        g_pApp = nullptr;
-    }
+    platform::InstallServices(nullptr);
+    g_pApp = nullptr;
 }
 
 // The help-file path is the program's path with the extension HLP in place of its own.
@@ -28,26 +69,14 @@ void CWinApp::UseServices(platform::AppServices services)
 {
     m_services = std::move(services);
     platform::InstallServices(&m_services);
-    const CString& programPath = m_services.programPath;
-    const std::size_t slash = programPath.rfind('/');
-    const std::size_t nameStart = slash == CString::npos ? 0 : slash + 1;
-    const std::size_t dot = programPath.rfind('.');
-    const bool hasExtension = dot != CString::npos && dot > nameStart;
-    m_strHelpFilePath = (hasExtension ? programPath.substr(0, dot) : programPath) + ".HLP";
-    m_strExeName = programPath.substr(nameStart, hasExtension ? dot - nameStart : CString::npos);
+    const CString& path = m_services.programPath;
+    const std::size_t nameStart = path.rfind('/') + 1;  // 0 without a folder
+    const std::size_t dot = path.rfind('.');
+    const std::size_t end = dot != CString::npos && dot > nameStart ? dot : path.size();
+    m_strHelpFilePath = path.substr(0, end) + ".HLP";
+    m_strAppName = path.substr(nameStart, end - nameStart);
     m_pszHelpFilePath = m_strHelpFilePath.c_str();
-    if (!m_bAppNameGiven)
-        m_pszAppName = m_strExeName.c_str();
-}
-
-BOOL CWinApp::InitInstance()
-{
-    return TRUE;
-}
-
-int CWinApp::ExitInstance()
-{
-    return 0;
+    m_pszAppName = m_strAppName.c_str();
 }
 
 CWinApp* AfxGetApp()
@@ -55,11 +84,52 @@ CWinApp* AfxGetApp()
     return g_pApp;
 }
 
-void AfxEnableControlContainer() {}
+QWidget* MainWindowWidget()
+{
+    return g_pApp != nullptr && g_pApp->m_pMainWnd != nullptr ? g_pApp->m_pMainWnd->GetImpl()->widget.data() : nullptr;
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    return ShowMessageBox(LoadString(nIDPrompt), nType, nIDHelp);
+}
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    return ShowMessageBox(lpszText != nullptr ? lpszText : "", nType, nIDHelp);
+}
+
+CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
+{
+    auto* thread = new CWinThread();
+    if (platform::Services().workers->Start([pfnThreadProc, pParam, thread] {
+            pfnThreadProc(pParam);
+            delete thread;
+        }))
+        return thread;
+    delete thread;
+    return nullptr;
+}
+
+// Windows reads a program's name and version from the resource in its file; here the toolkit keeps
+// them for whoever asks the running program (assistive technology, the desktop).
+void ApplyVersionResource(const VersionResource& version)
+{
+    QCoreApplication::setApplicationName(QString::fromLocal8Bit(version.productName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(version.productVersion));
+}
+
+std::shared_ptr<platform::MessageBoxService> platform::MakeQtMessageBox()
+{
+    return std::make_shared<QtMessageBox>();
+}
+
+std::shared_ptr<platform::WorkerService> platform::MakeSystemThreads()
+{
+    return std::make_shared<SystemThreads>();
+}
 
 std::string platform::RunningProgramPath()
 {
-    char buffer[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
-    return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+    return QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
 }

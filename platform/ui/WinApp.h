@@ -7,29 +7,26 @@
 
 class CWinApp {
 public:
-    explicit CWinApp(LPCSTR lpszAppName = nullptr);
+    CWinApp();
     virtual ~CWinApp();
-    CWinApp(const CWinApp&) = delete;
-    CWinApp& operator=(const CWinApp&) = delete;
 
-    virtual BOOL InitInstance();
-    virtual int ExitInstance();
+    // FALSE: the program ends without an event loop of its own.
+    virtual BOOL InitInstance() { return TRUE; }
 
-    // Takes the services to use from now on; the program's path among them gives the help-file path
-    // and, unless the application named itself, the application's name.
+    // Takes the services to use from now on; the program's path among them gives the help-file
+    // path and the application's name.
     void UseServices(platform::AppServices services);
 
-    LPCSTR m_pszAppName;        // the program file's base name unless given
-    LPCSTR m_pszHelpFilePath;   // the program file's full path with the extension HLP
+    LPCSTR m_pszAppName = nullptr;       // the program file's base name
+    LPCSTR m_pszHelpFilePath = nullptr;  // the program file's full path with the extension HLP
     CWnd* m_pMainWnd = nullptr;
 
 private:
     platform::AppServices m_services;
-    bool m_bAppNameGiven;
     CString m_strHelpFilePath;
-    CString m_strExeName;
+    CString m_strAppName;
 };
 
 CWinApp* AfxGetApp();
-// Framework set-up calls with nothing to do on this platform.
-void AfxEnableControlContainer();
+// Framework set-up with nothing to do on this platform.
+inline void AfxEnableControlContainer() {}

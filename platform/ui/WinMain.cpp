@@ -18,5 +18,5 @@ int main(int, char* argv[])
     app->UseServices(platform::MakeRealServices());
     if (app->InitInstance())
         application.exec();
-    return app->ExitInstance();
+    return 0;
 }

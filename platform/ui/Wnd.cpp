@@ -1,37 +1,69 @@
+// Window objects over Qt widgets: controls' own answers to messages, posted messages, the cursor.
 #include "platform/ui/Wnd.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "platform/ui/Cursor.h"
 #include "platform/ui/WindowImpl.h"
 
-QEvent::Type MessageEvent::Kind()
+namespace {
+
+const QEvent::Type kMessageEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// A posted message: a user event, delivered on the user-interface thread in posting order.
+struct MessageEvent : QEvent {
+    MessageEvent(UINT m, WPARAM w, LPARAM l) : QEvent(kMessageEvent), message(m), wParam(w), lParam(l) {}
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Checking a radio button clears the others of its group. Unchecking works on the checked one too
+// and leaves the group without a check, which the group's own exclusiveness would refuse.
+void SetCheck(QAbstractButton* button, bool checked)
 {
-    static const QEvent::Type type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
+    QButtonGroup* group = button->group();
+    if (checked || group == nullptr || !group->exclusive()) {
+        button->setChecked(checked);
+        return;
+    }
+    group->setExclusive(false);
+    button->setChecked(false);
+    group->setExclusive(true);
 }
 
-bool MessageTarget::event(QEvent* e)
-{
-    if (e->type() != MessageEvent::Kind())
-        return QObject::event(e);
-    auto* message = static_cast<MessageEvent*>(e);
-    WindowAccess::Call(m_pWnd, message->m_message, message->m_wParam, message->m_lParam);
-    return true;
-}
+}  // namespace
 
-CWnd::CWnd() : m_impl(std::make_unique<Impl>()) {}
+CWnd::CWnd() : m_impl(std::make_unique<Impl>(this)) {}
 
 CWnd::~CWnd()
 {
     DestroyWindowObjects(this);
 }
 
-CWnd* CWnd::FromHandle(HWND hWnd)
+bool CWnd::Impl::event(QEvent* e)
 {
-    return reinterpret_cast<CWnd*>(hWnd);
+    if (e->type() != kMessageEvent)
+        return QObject::event(e);
+    const auto* posted = static_cast<MessageEvent*>(e);
+    wnd->SendMessage(posted->message, posted->wParam, posted->lParam);
+    return true;
+}
+
+// Messages posted to a window and not yet delivered go with it.
+void DestroyWindowObjects(CWnd* pWnd)
+{
+    CWnd::Impl& impl = *pWnd->GetImpl();
+    QCoreApplication::removePostedEvents(&impl, kMessageEvent);
+    impl.controls.clear();
+    delete impl.widget.data();
+    DeleteObject(impl.ownedFont);
+    impl.ownedFont = impl.font = nullptr;
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const
@@ -40,106 +72,98 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return found == m_impl->controls.end() ? nullptr : found->second.get();
 }
 
+// Every control is shown or hidden explicitly when it is made, so the widget's hidden flag is the
+// window's own visibility, whether or not its page is shown.
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
-    const BOOL wasVisible = !m_impl->hidden;
-    m_impl->hidden = (nCmdShow == SW_HIDE);
-    if (m_impl->widget)
-        m_impl->widget->setVisible(!m_impl->hidden);
+    const BOOL wasVisible = !m_impl->widget->isHidden();
+    m_impl->widget->setVisible(nCmdShow != SW_HIDE);
     return wasVisible;
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
-    if (!m_impl->widget)
-        return FALSE;
     const BOOL wasDisabled = !m_impl->widget->isEnabled();
     m_impl->widget->setEnabled(bEnable != FALSE);
     return wasDisabled;
 }
 
-BOOL CWnd::IsWindowVisible() const
-{
-    return m_impl->widget && !m_impl->hidden;
-}
-
-BOOL CWnd::IsWindowEnabled() const
-{
-    return m_impl->widget && m_impl->widget->isEnabled();
-}
-
 void CWnd::SetWindowText(LPCSTR lpszString)
 {
-    QWidget* widget = m_impl->widget;
-    if (widget == nullptr)
-        return;
-    // Texts are 8-bit in the system code page; the local 8-bit codec turns them into Qt's text.
+    // Texts are 8-bit in the system code page, which is what the local 8-bit codec reads.
     const QString text = QString::fromLocal8Bit(lpszString != nullptr ? lpszString : "");
-    if (auto* label = qobject_cast<QLabel*>(widget))
+    if (auto* label = qobject_cast<QLabel*>(m_impl->widget.data()))
         label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+    else if (auto* button = qobject_cast<QAbstractButton*>(m_impl->widget.data()))
         button->setText(text);
-    else
-        widget->setWindowTitle(text);
 }
 
-CString CWnd::GetWindowText() const
+void CWnd::SetFocus()
 {
-    QWidget* widget = m_impl->widget;
-    if (widget == nullptr)
-        return CString();
-    QString text;
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        text = label->text();
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        text = button->text();
-    else
-        text = widget->windowTitle();
-    return text.toLocal8Bit().toStdString();
-}
-
-CWnd* CWnd::SetFocus()
-{
-    if (m_impl->widget) {
+    if (QWidget* widget = m_impl->widget) {
         // The IP address control takes the focus in its first field.
-        if (auto* field = m_impl->widget->findChild<QLineEdit*>())
-            field->setFocus(Qt::OtherFocusReason);
-        else
-            m_impl->widget->setFocus(Qt::OtherFocusReason);
+        QWidget* field = widget->findChild<QLineEdit*>();
+        (field != nullptr ? field : widget)->setFocus(Qt::OtherFocusReason);
     }
-    return nullptr;
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    if (OnWndMsg(message, wParam, lParam, &result))
+        return result;
+    QWidget* widget = m_impl->widget;
+    switch (message) {
+    case WM_SETFONT:
+        m_impl->font = reinterpret_cast<HFONT>(wParam);
+        if (widget != nullptr && m_impl->font != nullptr)
+            widget->setFont(QFontFromHandle(m_impl->font));
+        break;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(m_impl->font);
+    case BM_SETCHECK:
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            SetCheck(button, wParam == 1);
+        break;
+    case IPM_SETADDRESS: {
+        // The address control's four fields, first number in the highest byte.
+        const QList<QLineEdit*> fields =
+            widget != nullptr ? widget->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)
+                              : QList<QLineEdit*>();
+        for (qsizetype i = 0; i < fields.size() && i < 4; ++i)
+            fields[i]->setText(QString::number((static_cast<DWORD>(lParam) >> (8 * (3 - i))) & 0xFF));
+        break;
+    }
+    default:
+        break;
+    }
+    return 0;
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MessageTarget* target = m_impl->target;
-    if (m_hWnd == nullptr || target == nullptr)
+    if (m_impl->widget == nullptr)
         return FALSE;
-    QCoreApplication::postEvent(target, new MessageEvent(message, wParam, lParam));
+    QCoreApplication::postEvent(m_impl.get(), new MessageEvent(message, wParam, lParam));
     return TRUE;
 }
 
-BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+HCURSOR LoadCursor(void* hInstance, UINT nIDCursor)
 {
-    if (hWnd == nullptr)
-        return FALSE;
-    return CWnd::FromHandle(hWnd)->PostMessage(message, wParam, lParam);
+    const bool known = hInstance == nullptr && (nIDCursor == IDC_ARROW || nIDCursor == IDC_WAIT);
+    return known ? reinterpret_cast<HCURSOR>(static_cast<std::uintptr_t>(nIDCursor)) : nullptr;
 }
 
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+// The wait cursor stands over the whole application, one at most; the arrow takes it away.
+HCURSOR SetCursor(HCURSOR hCursor)
 {
-    LRESULT result = 0;
-    if (OnWndMsg(message, wParam, lParam, &result))
-        return result;
-    return DefWindowProc(message, wParam, lParam);
-}
-
-BOOL CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*)
-{
-    return FALSE;
+    const HCURSOR previous = LoadCursor(nullptr, QGuiApplication::overrideCursor() != nullptr ? IDC_WAIT : IDC_ARROW);
+    if (hCursor == LoadCursor(nullptr, IDC_WAIT)) {
+        if (QGuiApplication::overrideCursor() == nullptr)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    } else {
+        while (QGuiApplication::overrideCursor() != nullptr)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    return previous;
 }

@@ -34,7 +34,10 @@ protected:
     }
     bool Back() { return wizard.Enabled(WizardButton::Back); }
     bool Next() { return wizard.Enabled(WizardButton::Next); }
-    bool CheckButtonEnabled(CWnd* page) { return page->GetDlgItem(IDC_CHECK_CONNECTION)->IsWindowEnabled(); }
+    bool CheckButtonEnabled(CWnd* page)
+    {
+        return test_services::WidgetOf(page->GetDlgItem(IDC_CHECK_CONNECTION))->isEnabled();
+    }
     bool WaitForResult(CZeltoConnectPage& page, int timeoutMs = 8000)
     {
         return wizard.PumpUntil([&page] { return !page.m_bChecking; }, timeoutMs);

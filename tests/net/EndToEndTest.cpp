@@ -75,7 +75,8 @@ protected:
     {
         ChooseImage(selectPage, kind, sRecord);
         wizard.Press(WizardButton::Next);
-        ASSERT_EQ(sheet.GetActivePage(), &copyPage) << (wizard.boxes.empty() ? "" : wizard.boxes.back().text);
+        ASSERT_TRUE(test_services::ShowsPage(sheet, &copyPage))
+            << (wizard.boxes.empty() ? "" : wizard.boxes.back().text);
         ASSERT_TRUE(wizard.PumpUntil([&copyPage] { return copyPage.m_bCopyDone && !copyPage.m_bCopying; }, 20000));
         ASSERT_TRUE(copyPage.m_bCopyOK) << copyPage.m_strError;
         expectedLog.push_back(std::string(kind) == "APLY" ? "" : "Start FTP thread");
@@ -104,7 +105,7 @@ TEST_P(EndToEndTest, TheOperationRunsFromTheIntroPageToCompletion)
     wizard.Press(WizardButton::Next);  // Step 1: reboot the scale
     wizard.Press(WizardButton::Next);
     if (testMode) {
-        ASSERT_EQ(sheet.GetActivePage(), &sheet.m_Page2a);
+        ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page2a));
         CWnd* address = sheet.m_Page2a.GetDlgItem(IDC_SCALE_ADDRESS);
         const char* fields[] = {"10", "87", "20", "5"};
         for (int i = 0; i < 4; ++i)
@@ -112,7 +113,7 @@ TEST_P(EndToEndTest, TheOperationRunsFromTheIntroPageToCompletion)
         wizard.Click(&sheet.m_Page2a, IDC_CHECK_CONNECTION);
         ASSERT_TRUE(wizard.PumpUntil([this] { return !sheet.m_Page2a.m_bChecking; }));
     } else {
-        ASSERT_EQ(sheet.GetActivePage(), &sheet.m_Page2);
+        ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page2));
         wizard.Click(&sheet.m_Page2, IDC_CHECK_CONNECTION);
         ASSERT_TRUE(wizard.PumpUntil([this] { return !sheet.m_Page2.m_bChecking; }));
     }
@@ -125,16 +126,16 @@ TEST_P(EndToEndTest, TheOperationRunsFromTheIntroPageToCompletion)
         stored.push_back("d:\\boot.bin");
     }
     if (walk.mode == MODE_BIOS_FONT_APLY) {
-        ASSERT_EQ(sheet.GetActivePage(), &sheet.m_Page4aFont);
+        ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page4aFont));
         wizard.Press(WizardButton::Next);
         SendFrom(&sheet.m_Page3Font, "FONT", walk.sRecord, sheet.m_Page4Font);
         stored.push_back("d:\\font.bin");
     }
-    ASSERT_EQ(sheet.GetActivePage(), &sheet.m_Page5);
+    ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page5));
     SendFrom(&sheet.m_Page5, "APLY", walk.sRecord, sheet.m_Page6);
     stored.push_back("d:\\aply.bin");
 
-    ASSERT_EQ(sheet.GetActivePage(), &sheet.m_Page7);
+    ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page7));
     EXPECT_NE(wizard.Text(&sheet.m_Page7, IDC_TITLE).find("Scale firmware update complete"), std::string::npos);
     wizard.Press(WizardButton::Finish);
     EXPECT_EQ(wizard.EndResult(), ID_WIZFINISH);

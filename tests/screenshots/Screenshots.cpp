@@ -56,10 +56,13 @@ int main(int argc, char* argv[])
             page->m_bCopyOK = TRUE;
         }
         sheet.Create();
+        CPropertyPage* const pages[] = {&sheet.m_Intro, &sheet.m_Page1, &sheet.m_Page2, &sheet.m_Page2a,
+                                        &sheet.m_Page3, &sheet.m_Page4, &sheet.m_Page4aFont, &sheet.m_Page3Font,
+                                        &sheet.m_Page4Font, &sheet.m_Page5, &sheet.m_Page6, &sheet.m_Page7};
         int step = 0;
         for (int index : kRoutes[mode]) {
             sheet.m_nConnectState = CONNECT_OK;
-            sheet.SetActivePage(index);
+            sheet.SetActivePage(pages[index]);
             Save(sheet, QStringLiteral("%1/mode%2-%3-%4.png").arg(outDir).arg(mode).arg(step++, 2, 10, QLatin1Char('0'))
                             .arg(QString::fromLatin1(kPageNames[index])));
         }

@@ -1,14 +1,22 @@
 #include "tests/support/WidgetAccess.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QStackedWidget>
 
 #include "platform/ui/Cursor.h"
-#include "platform/ui/IpAddressWidget.h"
-#include "platform/ui/SheetDialog.h"
 #include "platform/ui/WindowImpl.h"
 
 namespace test_services {
+namespace {
+QStackedWidget* PagePlaces(const CPropertySheet& sheet)
+{
+    QWidget* window = SheetWindow(sheet);
+    return window != nullptr ? window->findChild<QStackedWidget*>() : nullptr;
+}
+}  // namespace
 
 QWidget* WidgetOf(const CWnd* pWnd)
 {
@@ -20,22 +28,16 @@ QWidget* SheetWindow(const CPropertySheet& sheet)
     return WidgetOf(&sheet);
 }
 
+// The wizard buttons are the sheet window's own push buttons, made in the order Back, Next, Finish,
+// Cancel; the pages' buttons belong to the pages.
 QPushButton* WizardButtonOf(const CPropertySheet& sheet, WizardButton button)
 {
-    auto* dialog = static_cast<SheetDialog*>(SheetWindow(sheet));
-    if (dialog == nullptr)
+    QWidget* window = SheetWindow(sheet);
+    if (window == nullptr)
         return nullptr;
-    switch (button) {
-    case WizardButton::Back:
-        return dialog->m_back;
-    case WizardButton::Next:
-        return dialog->m_next;
-    case WizardButton::Finish:
-        return dialog->m_finish;
-    case WizardButton::Cancel:
-        return dialog->m_cancel;
-    }
-    return nullptr;
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
+    const auto index = static_cast<qsizetype>(button);
+    return index < buttons.size() ? buttons[index] : nullptr;
 }
 
 int SheetEndResult(const CPropertySheet& sheet)
@@ -44,25 +46,48 @@ int SheetEndResult(const CPropertySheet& sheet)
     return dialog != nullptr ? dialog->result() : 0;
 }
 
+int PagePlaceCount(const CPropertySheet& sheet)
+{
+    QStackedWidget* places = PagePlaces(sheet);
+    return places != nullptr ? places->count() : 0;
+}
+
+int ShownPageIndex(const CPropertySheet& sheet)
+{
+    QStackedWidget* places = PagePlaces(sheet);
+    return places != nullptr ? places->currentIndex() : -1;
+}
+
+bool ShowsPage(const CPropertySheet& sheet, const CWnd* page)
+{
+    QStackedWidget* places = PagePlaces(sheet);
+    QWidget* widget = WidgetOf(page);
+    return places != nullptr && widget != nullptr && widget->parentWidget() == places->currentWidget();
+}
+
+CString ControlText(const CWnd* pControl)
+{
+    QWidget* widget = WidgetOf(pControl);
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        text = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        text = button->text();
+    return text.toLocal8Bit().toStdString();
+}
+
 QLineEdit* IpAddressField(const CWnd* pControl, int index)
 {
-    auto* widget = qobject_cast<IpAddressWidget*>(WidgetOf(pControl));
-    return widget != nullptr ? widget->Field(index) : nullptr;
+    QWidget* widget = WidgetOf(pControl);
+    const QList<QLineEdit*> fields =
+        widget != nullptr ? widget->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly) : QList<QLineEdit*>();
+    return index >= 0 && index < fields.size() ? fields[index] : nullptr;
 }
 
 UINT CurrentCursorId()
 {
     const QCursor* current = QGuiApplication::overrideCursor();
-    if (current == nullptr)
-        return IDC_ARROW;
-    switch (current->shape()) {
-    case Qt::WaitCursor:
-        return IDC_WAIT;
-    case Qt::BlankCursor:
-        return 0;
-    default:
-        return IDC_ARROW;
-    }
+    return current != nullptr && current->shape() == Qt::WaitCursor ? IDC_WAIT : IDC_ARROW;
 }
 
 }  // namespace test_services

@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "platform/sys/CodePage.h"
-#include "platform/ui/PropertySheet.h"
 #include "platform/ui/Thread.h"
 #include "platform/ui/WinApp.h"
 #include "resources/ControlIds.h"
@@ -94,6 +93,14 @@ int WizardHarness::EndResult() const
     return test_services::SheetEndResult(*m_sheet);
 }
 
+CPropertyPage* WizardHarness::Page(int index)
+{
+    CZeltoSheet& s = *m_sheet;
+    CPropertyPage* pages[] = {&s.m_Intro,      &s.m_Page1,     &s.m_Page2,     &s.m_Page2a, &s.m_Page3, &s.m_Page4,
+                              &s.m_Page4aFont, &s.m_Page3Font, &s.m_Page4Font, &s.m_Page5, &s.m_Page6, &s.m_Page7};
+    return pages[static_cast<std::size_t>(index)];
+}
+
 void WizardHarness::Click(CWnd* pPage, int id)
 {
     Pump();
@@ -106,14 +113,15 @@ void WizardHarness::Click(CWnd* pPage, int id)
 CString WizardHarness::Text(CWnd* pPage, int id)
 {
     CWnd* control = pPage->GetDlgItem(id);
-    return control != nullptr ? control->GetWindowText() : CString("<no control>");
+    return control != nullptr ? test_services::ControlText(control) : CString("<no control>");
 }
 
 bool WizardHarness::Visible(CWnd* pPage, int id)
 {
     Pump();
     CWnd* control = pPage->GetDlgItem(id);
-    return control != nullptr && control->IsWindowVisible();
+    // The control's own visibility flag, whether or not its page is shown.
+    return control != nullptr && !test_services::WidgetOf(control)->isHidden();
 }
 
 void WizardHarness::ChooseMode(int mode)

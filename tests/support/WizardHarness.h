@@ -34,8 +34,11 @@ public:
     void Press(WizardButton button);  // the real sheet button, after pending messages have arrived
     bool Enabled(WizardButton button);
     bool Shown(WizardButton button);
-    int Active() const { return m_sheet->GetActiveIndex(); }
+    int Active() const { return test_services::ShownPageIndex(*m_sheet); }
     int EndResult() const;
+
+    // The sheet's page at this index, in the order its constructor adds them.
+    CPropertyPage* Page(int index);
 
     void Click(CWnd* pPage, int id);  // a push button or radio button on the page
     CString Text(CWnd* pPage, int id);

@@ -75,11 +75,11 @@ protected:
         std::strcpy(g_szScaleAddress, "127.0.0.1");
         Sheet().m_nUpdateMode = MODE_BIOS_FONT_APLY;
         for (int copyPage : {5, 8, 10})
-            dynamic_cast<CZeltoCopyPage&>(*Sheet().GetPage(copyPage)).m_bCopyDone = TRUE;
+            dynamic_cast<CZeltoCopyPage&>(*m_wizard->Page(copyPage)).m_bCopyDone = TRUE;
     }
 
     CZeltoSheet& Sheet() { return m_wizard->Sheet(); }
-    CZeltoSelectPage& Page() { return dynamic_cast<CZeltoSelectPage&>(*Sheet().GetPage(GetParam().index)); }
+    CZeltoSelectPage& Page() { return dynamic_cast<CZeltoSelectPage&>(*m_wizard->Page(GetParam().index)); }
     CString& Chosen() { return Sheet().*GetParam().path; }
     std::string Shown() { return m_wizard->Text(&Page(), IDC_FILE_NAME); }
 
@@ -117,7 +117,9 @@ TEST_P(SelectionPageTest, ShowsTheDefaultImageShortenedInTheTitleFont)
     Enter();
     EXPECT_EQ(Chosen(), defaultFile);
     EXPECT_EQ(Shown(), defaultFile.substr(0, 40 - 9 - 3) + ".../" + GetParam().title + ".BIN");
-    EXPECT_EQ(Sheet().GetWizardButtons(), PSWIZB_BACK | PSWIZB_NEXT);
+    EXPECT_TRUE(m_wizard->Enabled(WizardButton::Back));
+    EXPECT_TRUE(m_wizard->Enabled(WizardButton::Next));
+    EXPECT_FALSE(m_wizard->Shown(WizardButton::Finish));
     ASSERT_NE(Sheet().m_pTitleFont, nullptr);
     EXPECT_EQ(reinterpret_cast<HFONT>(Page().GetDlgItem(IDC_SELECT_TITLE)->SendMessage(WM_GETFONT)),
               static_cast<HFONT>(*Sheet().m_pTitleFont));
@@ -262,13 +264,13 @@ protected:
     {
         std::strcpy(g_szScaleAddress, "127.0.0.1");
         for (int copyPage : {5, 8, 10})
-            dynamic_cast<CZeltoCopyPage&>(*m_wizard.Sheet().GetPage(copyPage)).m_bCopyDone = TRUE;
+            dynamic_cast<CZeltoCopyPage&>(*m_wizard.Page(copyPage)).m_bCopyDone = TRUE;
     }
 
     int BackFrom(int index, int mode)
     {
         m_wizard.Sheet().m_nUpdateMode = mode;
-        m_wizard.Sheet().SetActivePage(index);
+        m_wizard.Sheet().SetActivePage(m_wizard.Page(index));
         m_wizard.Pump();
         m_wizard.Press(WizardButton::Back);
         return m_wizard.Active();
@@ -300,14 +302,14 @@ TEST_F(SelectionRouteTest, AplyTitleFollowsTheMode)
                   {MODE_BIOS_APLY, 4106, "Step 5:  Copy scale application program"}};
     for (const auto& title : titles) {
         m_wizard.Sheet().m_nUpdateMode = title.mode;
-        m_wizard.Sheet().SetActivePage(9);
+        m_wizard.Sheet().SetActivePage(m_wizard.Page(9));
         m_wizard.Pump();
         EXPECT_EQ(m_wizard.Text(&m_wizard.Sheet().m_Page5, IDC_SELECT_TITLE), title.text) << title.mode;
         EXPECT_EQ(LoadString(title.id), title.text);
-        m_wizard.Sheet().SetActivePage(0);
+        m_wizard.Sheet().SetActivePage(m_wizard.Page(0));
     }
     // The BOOT and FONT pages keep their templates' titles.
-    m_wizard.Sheet().SetActivePage(4);
+    m_wizard.Sheet().SetActivePage(m_wizard.Page(4));
     m_wizard.Pump();
     EXPECT_EQ(m_wizard.Text(&m_wizard.Sheet().m_Page3, IDC_SELECT_TITLE), "Step 3:  Copy scale BIOS program");
 }

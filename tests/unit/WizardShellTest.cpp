@@ -21,15 +21,12 @@ TEST(ZeltoSheet, StartsWithTwelvePagesInOrderAndItsStartValues)
 {
     test_services::SetProgramPath("/opt/scale tools/TarvelWiz");
     CZeltoSheet sheet(IDS_CAPTION);
-    const CPropertyPage* expected[] = {&sheet.m_Intro, &sheet.m_Page1, &sheet.m_Page2, &sheet.m_Page2a,
-                                       &sheet.m_Page3, &sheet.m_Page4, &sheet.m_Page4aFont, &sheet.m_Page3Font,
-                                       &sheet.m_Page4Font, &sheet.m_Page5, &sheet.m_Page6, &sheet.m_Page7};
-    ASSERT_EQ(sheet.GetPageCount(), 12);
-    for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(sheet.GetPage(i), expected[i]) << i;
+    CPropertyPage* expected[] = {&sheet.m_Intro, &sheet.m_Page1, &sheet.m_Page2, &sheet.m_Page2a,
+                                 &sheet.m_Page3, &sheet.m_Page4, &sheet.m_Page4aFont, &sheet.m_Page3Font,
+                                 &sheet.m_Page4Font, &sheet.m_Page5, &sheet.m_Page6, &sheet.m_Page7};
     const UINT templates[] = {129, 130, 131, 137, 132, 133, 140, 138, 139, 134, 135, 136};
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(sheet.GetPage(i)->GetTemplateID(), templates[i]) << i;
+        EXPECT_EQ(expected[i]->m_nIDTemplate, templates[i]) << i;
     EXPECT_EQ(sheet.m_Intro.m_pSheet, &sheet);
     EXPECT_EQ(sheet.m_Page7.m_pSheet, &sheet);
     EXPECT_EQ(sheet.m_nUpdateMode, 0);
@@ -41,7 +38,19 @@ TEST(ZeltoSheet, StartsWithTwelvePagesInOrderAndItsStartValues)
     EXPECT_EQ(sheet.m_strLogPath, "");
     EXPECT_TRUE(sheet.m_bLogEnabled);
     EXPECT_EQ(sheet.m_pTitleFont, nullptr);
-    EXPECT_EQ(sheet.m_Page2.m_hWnd, nullptr);  // page windows are made when first shown
+    EXPECT_EQ(WidgetOf(&sheet.m_Page2), nullptr);  // page windows are made when first shown
+
+    // The sheet's window has a place for each page in the order the pages were added: each page
+    // shows in its own place, whichever order they are shown in. The copy pages hold a result, so
+    // showing them sends nothing.
+    sheet.m_Page4.m_bCopyDone = sheet.m_Page4Font.m_bCopyDone = sheet.m_Page6.m_bCopyDone = TRUE;
+    sheet.Create();
+    ASSERT_EQ(test_services::PagePlaceCount(sheet), 12);
+    for (int i = 11; i >= 0; --i) {
+        sheet.SetActivePage(expected[i]);
+        EXPECT_EQ(test_services::ShownPageIndex(sheet), i);
+        EXPECT_TRUE(test_services::ShowsPage(sheet, expected[i])) << i;
+    }
 }
 
 TEST(ZeltoSheet, AProgramPathWithoutSeparatorGivesImagesAtTheRoot)
@@ -71,7 +80,7 @@ TEST(ZeltoSheet, TitleFontIsOneStepLargerAndSemiBold)
         lf.lfCharSet = 136;
         std::strcpy(lf.lfFaceName, "MS Sans Serif");
         CFont pageFont;
-        pageFont.CreateFontIndirect(&lf);
+        pageFont.Attach(CreateFontIndirect(&lf));
         CWnd title;
         title.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(pageFont)), TRUE);
 
@@ -83,7 +92,7 @@ TEST(ZeltoSheet, TitleFontIsOneStepLargerAndSemiBold)
         sheet.CreateTitleFont(nullptr);
 
         LOGFONT result{};
-        ASSERT_EQ(made->GetLogFont(&result), 60);
+        ASSERT_EQ(GetObject(*made, sizeof(result), &result), 60);
         EXPECT_EQ(result.lfHeight, c.expectedHeight);
         EXPECT_EQ(result.lfWeight, c.expectedWeight);
         EXPECT_EQ(result.lfWidth, 0);
@@ -117,7 +126,7 @@ TEST_F(WizardShellTest, IntroTitleFontIsMadeOnceAndUsedByEveryPage)
     ASSERT_NE(sheet.m_pTitleFont, nullptr);
     CFont* font = sheet.m_pTitleFont;
     LOGFONT lf{};
-    font->GetLogFont(&lf);
+    GetObject(*font, sizeof(lf), &lf);
     EXPECT_EQ(lf.lfHeight, -13);  // 8-point dialog font, -11, one step up
     EXPECT_EQ(lf.lfWeight, 600);
     EXPECT_EQ(FontOf(&sheet.m_Intro, IDC_TITLE), static_cast<HFONT>(*font));
