@@ -23,6 +23,7 @@
 #include "platform/sys/ResourceFormat.h"
 #include "resources/ResourceIds.h"
 #include "wizard/ZeltoSheet.h"
+#include "tests/support/WizardHarness.h"
 
 namespace {
 
@@ -182,11 +183,10 @@ TEST(ResourcesTest, EveryControlAPageNamesStandsOnItsTemplate) {
 
     const std::regex idUse("\\bIDC_\\w+"), numberLookUp("GetDlgItem\\s*\\(\\s*\\d"),
         baseClass("class\\s+(\\w+)\\s*:\\s*public\\s+(\\w+)");
-    CZeltoSheet sheet(IDS_CAPTION);
-    ASSERT_EQ(sheet.GetPageCount(), 12);
-    for (int i = 0; i < sheet.GetPageCount(); ++i) {
-        const CPropertyPage& page = *sheet.GetPage(i);
-        const DialogTemplate* pageTemplate = FindTemplate(page.GetTemplateID());
+    WizardHarness wizard;
+    for (int i = 0; i < 12; ++i) {
+        const CPropertyPage& page = *wizard.Page(i);
+        const DialogTemplate* pageTemplate = FindTemplate(page.m_nIDTemplate);
         ASSERT_NE(pageTemplate, nullptr) << i;
         std::set<std::string> named;
         for (std::string className = ClassNameOf(page); className != "CPropertyPage";) {
