@@ -11,6 +11,10 @@
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 JOBS       ?= $(shell nproc)
+# Tests CTest runs side by side. Most of them wait on time-outs and on the simulated scale rather than
+# on the processor, so more tests than cores pay: on two cores 6 ran the suite in about half the time
+# of 2, and 8 gained nothing more.
+TEST_JOBS  ?= 6
 CMAKE_GEN  := -G Ninja
 PREFIX     ?= $(HOME)/.local
 
@@ -59,12 +63,12 @@ demo: build
 test: test-plain test-sanitize
 
 test-plain: build
-	cd $(BUILD) && ctest --output-on-failure
+	cd $(BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
 
 test-sanitize: build-sanitize
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(TEST_JOBS)
 
 screenshots: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tarvel_screenshots screenshots

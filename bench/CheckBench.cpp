@@ -12,21 +12,19 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "bench/BenchSheet.h"
 #include "bench/Benches.h"
-#include "bench/Files.h"
 #include "bench/PostedMessageWait.h"
 #include "bench/ResultSink.h"
 #include "bench/Spread.h"
 #include "bench/TickMonitor.h"
+#include "resources/ControlIds.h"
+#include "tests/support/NetNamespace.h"
 #include "tests/support/TestServices.h"
 #include "tests/support/WidgetAccess.h"
-#include "platform/ui/Thread.h"
-#include "resources/ControlIds.h"
+#include "tests/support/WizardHarness.h"
 
 namespace {
 
-constexpr const char* kScaleAddress = "192.168.10.1";
 constexpr int kFtpPort = 21;
 constexpr int kRunTimeoutMs = 10000;
 
@@ -41,7 +39,7 @@ std::optional<double> BareConnect()
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(kFtpPort);
-    ::inet_pton(AF_INET, kScaleAddress, &address.sin_addr);
+    ::inet_pton(AF_INET, tarvel::test::kRecoveryAddress, &address.sin_addr);
 
     const BenchClock::time_point start = BenchClock::now();
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -69,13 +67,14 @@ int RunCheckBench(const Options& options)
     const int runs = options.Number("runs", 31);
     ResultSink sink(options.Required("results"));
 
-    BenchSheet bench;
+    WizardHarness bench;
+    const auto settle = [&bench](int ms) { bench.PumpUntil([] { return false; }, ms); };
     CZeltoSheet& sheet = bench.Sheet();
     CZeltoPage2& page = sheet.m_Page2;
-    std::strcpy(g_szScaleAddress, kScaleAddress);
+    std::strcpy(g_szScaleAddress, tarvel::test::kRecoveryAddress);
     sheet.m_nUpdateMode = MODE_BIOS_APLY;
     sheet.SetActivePage(&page);
-    BenchSheet::Pump();
+    bench.Pump();
     auto* button = qobject_cast<QAbstractButton*>(test_services::WidgetOf(page.GetDlgItem(IDC_CHECK_CONNECTION)));
     if (button == nullptr) {
         std::fprintf(stderr, "check: the page has no Check Connection button\n");
@@ -86,18 +85,17 @@ int RunCheckBench(const Options& options)
 
     auto ours = [&]() -> std::optional<OurRun> {
         sheet.m_nConnectState = CONNECT_NOT_CHECKED;
-        const std::size_t boxes = bench.Boxes().size();
+        const std::size_t boxes = bench.boxes.size();
         ticks.Begin();
         const BenchClock::time_point start = BenchClock::now();
         button->click();
         const auto done = wait.Until([&page] { return page.m_bChecking == FALSE; }, kRunTimeoutMs);
         ticks.End();
         const double gap = ticks.LongestGapMs();
-        while (test_services::RunningWorkerThreads() != 0)
-            Settle(1);
-        if (!done || sheet.m_nConnectState != CONNECT_OK || bench.Boxes().size() != boxes) {
-            std::fprintf(stderr, "check: our run failed%s%s\n", bench.Boxes().size() != boxes ? ": " : "",
-                         bench.Boxes().size() != boxes ? bench.Boxes().back().c_str() : "");
+        bench.PumpUntil([] { return test_services::RunningWorkerThreads() == 0; }, kRunTimeoutMs);
+        if (!done || sheet.m_nConnectState != CONNECT_OK || bench.boxes.size() != boxes) {
+            std::fprintf(stderr, "check: our run failed%s%s\n", bench.boxes.size() != boxes ? ": " : "",
+                         bench.boxes.size() != boxes ? bench.boxes.back().text.c_str() : "");
             return std::nullopt;
         }
         return OurRun{MsBetween(start, *done), gap};
@@ -106,9 +104,9 @@ int RunCheckBench(const Options& options)
     std::vector<double> ourMs, gaps, bareMs;
     for (int i = 0; i <= runs; ++i) {
         const auto our = ours();
-        Settle(15);
+        settle(15);
         const auto bare = BareConnect();
-        Settle(15);
+        settle(15);
         if (!our || !bare) {
             if (!bare)
                 std::fprintf(stderr, "check: the bare connect failed\n");

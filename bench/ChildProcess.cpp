@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -114,10 +112,4 @@ ChildRun RunChild(const std::vector<std::string>& argv, const std::string& outpu
     run.exitStatus = StatusOf(status);
     run.maxRssKb = usage.ru_maxrss;
     return run;
-}
-
-std::string ReadSmallFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

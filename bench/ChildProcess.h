@@ -19,6 +19,3 @@ struct ChildRun {
 // descriptor 3. A child still running after timeoutMs is killed.
 ChildRun RunChild(const std::vector<std::string>& argv, const std::string& outputPath, bool withReadyPipe,
                   int timeoutMs);
-
-// The whole of a small file, or "" when it cannot be read.
-std::string ReadSmallFile(const std::string& path);

@@ -2,75 +2,64 @@
 // from the program directory, against srec_cat alone with the command line SRECORD.EXE gives it,
 // on the same file, runs alternated.
 #include <cstdio>
-#include <filesystem>
 #include <optional>
+#include <stdexcept>
 
-#include "bench/BenchSheet.h"
 #include "bench/Benches.h"
 #include "bench/ChildProcess.h"
 #include "bench/Clock.h"
 #include "bench/Files.h"
 #include "bench/ResultSink.h"
 #include "bench/Spread.h"
+#include "tests/support/ConverterFiles.h"
+#include "tests/support/WizardHarness.h"
 
 namespace {
 
 constexpr int kRunTimeoutMs = 120000;
-const char* const kConverters[] = {"ConvertBoot.bat", "SRECORD.EXE", "CNVS.EXE"};
-
-bool CopyConverters(const std::string& from, const std::string& to)
-{
-    namespace fs = std::filesystem;
-    for (const char* name : kConverters) {
-        std::error_code error;
-        fs::copy_file(fs::path(from) / name, fs::path(to) / name, fs::copy_options::overwrite_existing, error);
-        if (error) {
-            std::fprintf(stderr, "convert: cannot copy %s from %s: %s\n", name, from.c_str(), error.message().c_str());
-            return false;
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
 int RunConvertBench(const Options& options)
 {
     const std::string mot = options.Required("mot");
-    const std::string converters = options.Required("converters");
     const int runs = options.Number("runs", 5);
     ResultSink sink(options.Required("results"));
 
-    BenchSheet bench;
+    WizardHarness bench;
     CZeltoSheet& sheet = bench.Sheet();
-    if (!CopyConverters(converters, bench.ProgramDir()))
+    try {
+        converter_files::InstallConverters(bench.ProgramDir());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "convert: %s\n", e.what());
         return 1;
+    }
     const std::string ourImage = bench.ProgramDir() + "/ZELTO.BIN";
     const std::string peerImage = bench.ProgramDir() + "/peer.bin";
     const std::string peerOutput = bench.ProgramDir() + "/srec_cat.out";
 
     auto ours = [&]() -> std::optional<double> {
-        const std::size_t boxes = bench.Boxes().size();
+        const std::size_t boxes = bench.boxes.size();
         const BenchClock::time_point start = BenchClock::now();
         const BOOL converted = sheet.ConvertMotToBin(mot, ImageKind::BOOT);
         const BenchClock::time_point end = BenchClock::now();
-        BenchSheet::Pump();
-        if (!converted || bench.Boxes().size() != boxes || SizeOf(ourImage) <= 0) {
-            std::fprintf(stderr, "convert: our run failed%s%s\n", bench.Boxes().size() != boxes ? ": " : "",
-                         bench.Boxes().size() != boxes ? bench.Boxes().back().c_str() : "");
+        bench.Pump();
+        if (!converted || bench.boxes.size() != boxes || SizeOf(ourImage) <= 0) {
+            std::fprintf(stderr, "convert: our run failed%s%s\n", bench.boxes.size() != boxes ? ": " : "",
+                         bench.boxes.size() != boxes ? bench.boxes.back().text.c_str() : "");
             return std::nullopt;
         }
         return MsBetween(start, end);
     };
     auto peer = [&]() -> std::optional<double> {
-        RemoveIfThere(peerImage);
+        std::remove(peerImage.c_str());
         const ChildRun run = RunChild({"srec_cat", "(", mot, "-motorola", "-fill", "0xFF", "-over", mot, "-motorola",
                                        ")", "-offset", "-", "-minimum-addr", mot, "-motorola", "-o", peerImage,
                                        "-binary"},
                                       peerOutput, false, kRunTimeoutMs);
         if (!run.started || run.exitStatus != 0) {
             std::fprintf(stderr, "convert: srec_cat failed (status %d): %s\n", run.exitStatus,
-                         ReadSmallFile(peerOutput).c_str());
+                         converter_files::ReadFile(peerOutput).c_str());
             return std::nullopt;
         }
         return run.wallMs;

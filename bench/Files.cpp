@@ -1,8 +1,6 @@
 #include "bench/Files.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -32,20 +30,4 @@ long long SizeOf(const std::string& path)
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     return error ? -1 : static_cast<long long>(size);
-}
-
-void RemoveIfThere(const std::string& path)
-{
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-}
-
-void Settle(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
 }

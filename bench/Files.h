@@ -1,4 +1,5 @@
-// File helpers for checking what a benchmark run produced.
+// Checks of what a benchmark run produced: images of tens of megabytes, compared without reading them
+// whole into memory.
 #pragma once
 
 #include <string>
@@ -7,7 +8,3 @@
 bool SameContents(const std::string& a, const std::string& b);
 // The size of a file, or -1.
 long long SizeOf(const std::string& path);
-// Removes a file if it is there.
-void RemoveIfThere(const std::string& path);
-// Runs the event loop for about ms milliseconds, so that what one run left behind settles before the next.
-void Settle(int ms);

@@ -9,6 +9,7 @@
 #include "bench/ChildProcess.h"
 #include "bench/ResultSink.h"
 #include "bench/Spread.h"
+#include "tests/support/ConverterFiles.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ std::optional<StartRun> Start(const std::string& program, const std::string& out
     const ChildRun run = RunChild({program}, output, true, kRunTimeoutMs);
     if (!run.started || run.exitStatus != 0 || run.readyMs < 0) {
         std::fprintf(stderr, "startup: %s failed (status %d%s): %s\n", program.c_str(), run.exitStatus,
-                     run.timedOut ? ", timed out" : "", ReadSmallFile(output).c_str());
+                     run.timedOut ? ", timed out" : "", converter_files::ReadFile(output).c_str());
         return std::nullopt;
     }
     return StartRun{run.readyMs, static_cast<double>(run.maxRssKb)};

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <optional>
 
-#include "bench/BenchSheet.h"
 #include "bench/Benches.h"
 #include "bench/ChildProcess.h"
 #include "bench/Files.h"
@@ -13,13 +12,14 @@
 #include "bench/ResultSink.h"
 #include "bench/Spread.h"
 #include "bench/TickMonitor.h"
-#include "platform/ui/Thread.h"
+#include "tests/support/ConverterFiles.h"
+#include "tests/support/NetNamespace.h"
 #include "tests/support/TestServices.h"
+#include "tests/support/WizardHarness.h"
 
 namespace {
 
 constexpr const char* kRemoteName = "d:\\boot.bin";
-constexpr const char* kRemoteUrl = "ftp://192.168.10.1/d:%5Cboot.bin";
 constexpr int kRunTimeoutMs = 120000;
 
 struct OurRun {
@@ -39,7 +39,9 @@ int RunUploadBench(const Options& options)
     const long long imageSize = SizeOf(image);
     const std::string label = std::to_string(imageSize >> 20) + " MB";
 
-    BenchSheet bench;
+    WizardHarness bench;
+    // The event loop runs a little while between runs, so that what one run left behind settles first.
+    const auto settle = [&bench](int ms) { bench.PumpUntil([] { return false; }, ms); };
     CZeltoSheet& sheet = bench.Sheet();
     CZeltoPage4& page = sheet.m_Page4;
     sheet.m_nUpdateMode = MODE_BIOS_APLY;
@@ -49,38 +51,38 @@ int RunUploadBench(const Options& options)
 
     // From the page's activation to its result handled, with the UI thread's ticks watched throughout.
     auto ours = [&]() -> std::optional<OurRun> {
-        RemoveIfThere(stored);
+        std::remove(stored.c_str());
         page.m_bCopyDone = FALSE;
         sheet.m_strUploadFile = image;
-        const std::size_t boxes = bench.Boxes().size();
+        const std::size_t boxes = bench.boxes.size();
         ticks.Begin();
         const BenchClock::time_point start = BenchClock::now();
         sheet.SetActivePage(&page);
         const auto done = wait.Until([&page] { return page.m_bCopyDone != FALSE; }, kRunTimeoutMs);
         ticks.End();
         const double gap = ticks.LongestGapMs();
-        while (test_services::RunningWorkerThreads() != 0)
-            Settle(1);
-        if (!done || !page.m_bCopyOK || bench.Boxes().size() != boxes || !SameContents(image, stored)) {
-            std::fprintf(stderr, "upload: our run failed%s%s\n", bench.Boxes().size() != boxes ? ": " : "",
-                         bench.Boxes().size() != boxes ? bench.Boxes().back().c_str() : "");
+        bench.PumpUntil([] { return test_services::RunningWorkerThreads() == 0; }, kRunTimeoutMs);
+        if (!done || !page.m_bCopyOK || bench.boxes.size() != boxes || !SameContents(image, stored)) {
+            std::fprintf(stderr, "upload: our run failed%s%s\n", bench.boxes.size() != boxes ? ": " : "",
+                         bench.boxes.size() != boxes ? bench.boxes.back().text.c_str() : "");
             return std::nullopt;
         }
         return OurRun{MsBetween(start, *done), gap};
     };
     // curl from its start to its end; its own transfer time (-w time_total) is kept beside.
     const std::string curlOutput = bench.ProgramDir() + "/curl.out";
+    const std::string remoteUrl = std::string("ftp://") + tarvel::test::kRecoveryAddress + "/d:%5Cboot.bin";
     auto peer = [&](double* ownMs) -> std::optional<double> {
-        RemoveIfThere(stored);
-        const ChildRun run = RunChild({"curl", "-sS", "-T", image, kRemoteUrl, "--user", "test:vamek", "--ftp-port",
+        std::remove(stored.c_str());
+        const ChildRun run = RunChild({"curl", "-sS", "-T", image, remoteUrl, "--user", "test:vamek", "--ftp-port",
                                        "-", "--disable-eprt", "-w", "%{time_total}"},
                                       curlOutput, false, kRunTimeoutMs);
         if (!run.started || run.exitStatus != 0 || !SameContents(image, stored)) {
             std::fprintf(stderr, "upload: curl failed (status %d): %s\n", run.exitStatus,
-                         ReadSmallFile(curlOutput).c_str());
+                         converter_files::ReadFile(curlOutput).c_str());
             return std::nullopt;
         }
-        *ownMs = std::atof(ReadSmallFile(curlOutput).c_str()) * 1000;
+        *ownMs = std::atof(converter_files::ReadFile(curlOutput).c_str()) * 1000;
         return run.wallMs;
     };
 
@@ -95,12 +97,12 @@ int RunUploadBench(const Options& options)
         const double scaleBefore = ProcessCpuMs(scale);
         const auto our = ours();
         const double scaleBetween = ProcessCpuMs(scale);
-        Settle(30);
+        settle(30);
         double own = 0;
         const double scaleBeforeCurl = ProcessCpuMs(scale);
         const auto theirs = peer(&own);
         const double scaleAfter = ProcessCpuMs(scale);
-        Settle(30);
+        settle(30);
         if (!our || !theirs)
             return 1;
         if (i == 0)

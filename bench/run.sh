@@ -26,8 +26,7 @@ if [ "${1:-}" = "--inside" ]; then
     echo "== connection check (page against a bare connect)"
     "$DRIVER" check results="$RESULTS" runs="${BENCH_CHECK_RUNS:-31}" || failed=1
     echo "== conversion (S-record image, ConvertMotToBin against srec_cat)"
-    "$DRIVER" convert mot="$WORK/image8.mot" converters="$BUILD" results="$RESULTS" \
-        runs="${BENCH_CONVERT_RUNS:-5}" || failed=1
+    "$DRIVER" convert mot="$WORK/image8.mot" results="$RESULTS" runs="${BENCH_CONVERT_RUNS:-5}" || failed=1
     echo "== start-up (intro page against a bare dialog)"
     "$DRIVER" startup ours="$BUILD/bench/tarvel_bench_wizard_start" peer="$BUILD/bench/tarvel_bench_bare_dialog" \
         results="$RESULTS" runs="${BENCH_STARTUP_RUNS:-11}" || failed=1

@@ -7,9 +7,12 @@
 
 int main(int argc, char** argv)
 {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (CTest's discovery) needs no widgets: no platform plugin is loaded for it.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     test_services::Install();
     return RUN_ALL_TESTS();
