@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLineEdit>
+#include <QProgressBar>
 
 #include "platform/ui/WindowImpl.h"
 
@@ -48,6 +49,14 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_SETCHECK:
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             SetCheck(button, wParam == 1);
+        return 0;
+    case PBM_SETRANGE32:
+        if (auto* bar = qobject_cast<QProgressBar*>(widget))
+            bar->setRange(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    case PBM_SETPOS:
+        if (auto* bar = qobject_cast<QProgressBar*>(widget))
+            bar->setValue(static_cast<int>(wParam));
         return 0;
     case IPM_SETADDRESS:
         if (widget != nullptr && m_impl->controlKind == ControlKind::IpAddress)

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstring>
@@ -90,6 +91,13 @@ QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, CWnd* 
     }
     case ControlKind::IpAddress:
         return new IpAddressWidget(parent);
+    case ControlKind::ProgressBar: {
+        // Empty over the range 0 to 100 until told otherwise; no percentage beside it.
+        auto* bar = new QProgressBar(parent);
+        bar->setTextVisible(false);
+        bar->setValue(0);
+        return bar;
+    }
     }
     return new QWidget(parent);
 }

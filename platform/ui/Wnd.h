@@ -45,7 +45,7 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The message map's entry point: TRUE when a handler took the message.
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // What a window does with a message nobody handled (controls: fonts, check marks, addresses).
+    // What a window does with a message nobody handled (controls: fonts, check marks, addresses, bars).
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
