@@ -157,10 +157,10 @@ struct StoreProgress {
     curl_socket_t dataSocket = CURL_SOCKET_BAD;
     curl_off_t told = 0;
 
-    // Tells the bytes up to reached that were not told yet (none when it has not grown).
+    // Tells the bytes up to reached that were not told yet, or 0.
     void Tell(curl_off_t reached)
     {
-        DWORD bytes = reached > told ? static_cast<DWORD>(std::min<curl_off_t>(reached - told, 0xFFFFFFFF)) : 0;
+        DWORD bytes = static_cast<DWORD>(std::clamp<curl_off_t>(reached - told, 0, 0xFFFFFFFF));
         told += bytes;
         session->OnStatusCallback(context, INTERNET_STATUS_REQUEST_SENT, &bytes, sizeof bytes);
     }
@@ -272,7 +272,7 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
     Curl()->easy_setopt(m_hCurl, CURLOPT_INFILESIZE_LARGE, size);
     Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, afterStore);
     StoreProgress progress{m_pSession, dwContext};
-    const bool tellProgress = m_pSession != nullptr && m_pSession->IsStatusCallbackEnabled();
+    const bool tellProgress = m_pSession != nullptr;
     if (tellProgress) {
         Curl()->easy_setopt(m_hCurl, CURLOPT_NOPROGRESS, 0L);
         Curl()->easy_setopt(m_hCurl, CURLOPT_XFERINFOFUNCTION, &TellStoreProgress);

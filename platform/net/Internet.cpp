@@ -17,7 +17,7 @@ CFtpConnection* CInternetSession::GetFtpConnection(LPCSTR pstrServer, LPCSTR pst
                                    pstrUserName != nullptr ? pstrUserName : "anonymous",
                                    pstrPassword != nullptr ? pstrPassword : ""};
     CFtpConnection* pConnection = platform::Services().ftp->Connect(login).release();
-    pConnection->m_pSession = this;
+    pConnection->m_pSession = m_bStatusCallback ? this : nullptr;
     return pConnection;
 }
 

@@ -61,7 +61,7 @@ private:
     // libcurl's header function: keeps the server's last reply line.
     static std::size_t CollectReply(char* buffer, std::size_t size, std::size_t count, void* connection);
 
-    CInternetSession* m_pSession = nullptr;  // the session that made the connection, told of a store's progress
+    CInternetSession* m_pSession = nullptr;  // told of a store's progress; none without status callbacks
 
     void* m_hCurl = nullptr;  // the libcurl easy handle, which holds the logged-in connection
     std::string m_strLastReply;  // the server's last reply line, without its line end
@@ -79,22 +79,13 @@ public:
                               LPCSTR = nullptr, DWORD = 0) {}
     virtual ~CInternetSession() = default;
 
-    // Once enabled, OnStatusCallback hears of every store of this session's connections, on the
-    // thread that stores: INTERNET_STATUS_REQUEST_SENT with a DWORD of the bytes that reached the
-    // server since the last call (taken by its end of the data connection, not merely handed to this
-    // machine's socket), at least about once a second, with 0 while nothing moves, the wait for the
-    // server to open the data connection included. After a store that the server confirmed, the
-    // calls add up to the file's size.
-    BOOL EnableStatusCallback(BOOL bEnable = TRUE)
-    {
-        m_bStatusCallback = bEnable;
-        return TRUE;
-    }
-    virtual void OnStatusCallback(DWORD_PTR /*dwContext*/, DWORD /*dwInternetStatus*/, LPVOID /*lpvStatusInformation*/,
-                                  DWORD /*dwStatusInformationLength*/)
-    {
-    }
-    BOOL IsStatusCallbackEnabled() const { return m_bStatusCallback; }
+    // Enabled before a connection is made, OnStatusCallback hears of its stores on the thread that
+    // stores: INTERNET_STATUS_REQUEST_SENT with a DWORD of the bytes that reached the server since the
+    // last call (taken by its end of the data connection, not merely handed to this machine's socket),
+    // at least about once a second, with 0 while nothing moves, the wait for the server to open the
+    // data connection included. After a store that the server confirmed, they add up to the file's size.
+    BOOL EnableStatusCallback(BOOL bEnable = TRUE) { m_bStatusCallback = bEnable; return TRUE; }
+    virtual void OnStatusCallback(DWORD_PTR, DWORD, LPVOID, DWORD) {}
 
     // A new connection, connected and logged in, in active mode whatever bPassive says; the caller
     // closes and deletes it. Throws a new CInternetException when the connection or the login fails.
