@@ -36,3 +36,6 @@ constexpr int IDC_NEXT_HINT = 1004;
 constexpr int IDC_COPYING_TEXT = 1007;
 constexpr int IDC_COPIED_TEXT = 1008;
 constexpr int IDC_RETRY = 1009;
+// While the file travels: how far it has got, and a line with the figures or the wait for the scale.
+constexpr int IDC_COPY_PROGRESS = 1014;
+constexpr int IDC_COPY_PROGRESS_TEXT = 1015;

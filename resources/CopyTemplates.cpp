@@ -1,5 +1,7 @@
 // The three copy-and-confirm pages. The copying text, the confirmation and the error share one
-// area; the page shows only those of its state, and Retry appears only after a failed upload.
+// area; the page shows only those of its state, and Retry appears only after a failed upload. The
+// progress bar and its line stand under the copying text, where the confirmation, the error and
+// Retry would be: they show only while the file travels, when those are hidden.
 #include <iterator>
 
 #include "resources/DialogTemplates.h"
@@ -27,6 +29,8 @@ const DialogControl kBootControls[] = {
     DialogLook::kPicture,
     {IDC_TITLE, ControlKind::Static, 65, 55, 220, 20, "Step 4:  Copy BIOS and confirm at scale.", 0, 0},
     {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 150, 8, kCopying, 0, 0},
+    {IDC_COPY_PROGRESS, ControlKind::ProgressBar, 5, 88, 280, 10, "", 0, 0},
+    {IDC_COPY_PROGRESS_TEXT, ControlKind::Static, 5, 101, 280, 8, "", 0, 0},
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
     {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
     {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
@@ -37,6 +41,8 @@ const DialogControl kFontControls[] = {
     DialogLook::kPicture,
     {IDC_TITLE, ControlKind::Static, 65, 55, 220, 20, "Step 7:  Copy font data and confirm at scale.", 0, 0},
     {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 150, 8, kCopying, 0, 0},
+    {IDC_COPY_PROGRESS, ControlKind::ProgressBar, 5, 88, 280, 10, "", 0, 0},
+    {IDC_COPY_PROGRESS_TEXT, ControlKind::Static, 5, 101, 280, 8, "", 0, 0},
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
     {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
     {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
@@ -48,6 +54,8 @@ const DialogControl kAplyControls[] = {
     DialogLook::kPicture,
     {IDC_TITLE, ControlKind::Static, 55, 55, 235, 20, PageTexts::kCopyAplyTitleBiosAply, 0, 0},
     {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 125, 8, kCopying, 0, 0},
+    {IDC_COPY_PROGRESS, ControlKind::ProgressBar, 5, 88, 280, 10, "", 0, 0},
+    {IDC_COPY_PROGRESS_TEXT, ControlKind::Static, 5, 101, 280, 8, "", 0, 0},
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 275, 40, kConfirm30, 0, 0},
     {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
     {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},

@@ -7,6 +7,7 @@
 #include "platform/sys/StringRes.h"
 #include "resources/ResourceIds.h"
 #include "transfer/UpdateLog.h"
+#include "transfer/UploadSession.h"
 #include "transfer/ZeltoCopyPage.h"
 #include "wizard/ScaleAddress.h"
 
@@ -15,7 +16,7 @@ namespace {
 constexpr const char* kFtpUser = "test";
 constexpr const char* kFtpPassword = "vamek";
 constexpr INTERNET_PORT kFtpPort = 21;
-constexpr DWORD_PTR kContext = 1;
+constexpr DWORD_PTR kContext = 1;  // of the transfer; the session has the same
 constexpr UINT kErrorBufferSize = 200;
 
 // One attempt: log in, store the upload file under the image's remote name, log, report.
@@ -28,12 +29,15 @@ UINT UploadImage(CZeltoCopyPage* pPage, ImageKind kind, BOOL bLogException)
     BOOL bResult = FALSE;
     CFtpConnection* pConnection = nullptr;
     try {
-        CInternetSession session(nullptr, kContext);
+        // The session tells the page how far the file has got while it travels.
+        CUploadSession session(pPage);
         try {
             pConnection = session.GetFtpConnection(g_szScaleAddress, kFtpUser, kFtpPassword, kFtpPort, FALSE);
             log.Write("Start PutFile() - " + strUploadFile);
+            session.BeginStore(strUploadFile.c_str());
             bResult = pConnection->PutFile(strUploadFile.c_str(), NamesOf(kind).pszRemoteName,
                                            FTP_TRANSFER_TYPE_BINARY, kContext);
+            session.EndStore();
             log.Write("End PutFile()");
             if (!bResult) {
                 log.Write("PutFile() returned FALSE");

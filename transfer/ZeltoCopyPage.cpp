@@ -1,5 +1,7 @@
 #include "transfer/ZeltoCopyPage.h"
 
+#include <algorithm>
+
 #include "platform/ui/MessageBox.h"
 #include "resources/ControlIds.h"
 #include "resources/ResourceIds.h"
@@ -9,6 +11,8 @@
 BEGIN_MESSAGE_MAP(CZeltoCopyPage, CPropertyPage)
 ON_BN_CLICKED(IDC_RETRY, &CZeltoCopyPage::OnRetry)
 ON_MESSAGE(WM_FTP_COMPLETE, &CZeltoCopyPage::OnFtpComplete)
+ON_MESSAGE(WM_UPLOAD_TOTAL, &CZeltoCopyPage::OnUploadTotal)
+ON_MESSAGE(WM_UPLOAD_PROGRESS, &CZeltoCopyPage::OnUploadProgress)
 END_MESSAGE_MAP()
 
 CZeltoCopyPage::CZeltoCopyPage(UINT nIDTemplate, AFX_THREADPROC pfnWorker, BOOL bLogStart)
@@ -43,6 +47,9 @@ CUpdateLog CZeltoCopyPage::UpdateLog() const
 
 void CZeltoCopyPage::StartUpload()
 {
+    // Every upload starts with an empty bar and no figures until its worker reports.
+    m_progress.Start(0);
+    ShowProgress();
     if (AfxBeginThread(m_pfnWorker, this) == nullptr) {
         // Without a worker no result would ever arrive and the page would stay locked for good:
         // report a failed upload through the message the worker would have posted.
@@ -59,8 +66,9 @@ void CZeltoCopyPage::UpdateControls()
     const struct {
         int id;
         bool shown;
-    } controls[] = {{IDC_COPYING_TEXT, uploading}, {IDC_NEXT_HINT, copied},  {IDC_COPIED_TEXT, copied},
-                    {IDC_RETRY, failed},           {IDC_COPY_FAILED_TEXT, failed}};
+    } controls[] = {{IDC_COPYING_TEXT, uploading}, {IDC_COPY_PROGRESS, uploading}, {IDC_COPY_PROGRESS_TEXT, uploading},
+                    {IDC_NEXT_HINT, copied},       {IDC_COPIED_TEXT, copied},      {IDC_RETRY, failed},
+                    {IDC_COPY_FAILED_TEXT, failed}};
     for (const auto& control : controls) {
         if (CWnd* pControl = GetDlgItem(control.id))
             pControl->ShowWindow(control.shown ? SW_SHOW : SW_HIDE);
@@ -83,6 +91,33 @@ LRESULT CZeltoCopyPage::OnFtpComplete(WPARAM wParam, LPARAM)
     UpdateControls();
     OnCopyEnded();
     return 0;
+}
+
+LRESULT CZeltoCopyPage::OnUploadTotal(WPARAM wParam, LPARAM)
+{
+    m_progress.Start(wParam);
+    ShowProgress();
+    return 0;
+}
+
+LRESULT CZeltoCopyPage::OnUploadProgress(WPARAM wParam, LPARAM lParam)
+{
+    m_progress.Report(wParam, static_cast<ULONGLONG>(lParam));
+    ShowProgress();
+    return 0;
+}
+
+void CZeltoCopyPage::ShowProgress()
+{
+    // The line first, then the bar: whoever sees the bar move reads the line of the same report.
+    if (CWnd* pText = GetDlgItem(IDC_COPY_PROGRESS_TEXT))
+        pText->SetWindowText(m_progress.Total() != 0 ? m_progress.Text().c_str() : "");
+    if (CWnd* pBar = GetDlgItem(IDC_COPY_PROGRESS)) {
+        // The bar counts in an int: a file beyond its range is counted in larger steps.
+        const ULONGLONG unit = 1 + m_progress.Total() / 0x7FFFFFFF;
+        pBar->SendMessage(PBM_SETRANGE32, 0, static_cast<LPARAM>(std::max<ULONGLONG>(m_progress.Total() / unit, 1)));
+        pBar->SendMessage(PBM_SETPOS, static_cast<WPARAM>(m_progress.Sent() / unit), 0);
+    }
 }
 
 void CZeltoCopyPage::OnRetry()

@@ -7,11 +7,17 @@
 #include "platform/ui/PropertyPage.h"
 #include "platform/ui/Thread.h"
 #include "transfer/UpdateLog.h"
+#include "transfer/UploadProgress.h"
 
 class CZeltoSheet;
 
 // Posted by an upload worker to its page: wParam is the send's result (nonzero stored), lParam 0.
 constexpr UINT WM_FTP_COMPLETE = WM_USER + 11;
+// Posted by an upload worker while it stores: wParam is the bytes that have reached the scale so far,
+// lParam the milliseconds since the store began.
+constexpr UINT WM_UPLOAD_PROGRESS = WM_USER + 12;
+// Posted by an upload worker before it stores: wParam is the size of the file in bytes, lParam 0.
+constexpr UINT WM_UPLOAD_TOTAL = WM_USER + 13;
 
 class CZeltoCopyPage : public CPropertyPage {
 public:
@@ -34,6 +40,8 @@ public:
 
 protected:
     LRESULT OnFtpComplete(WPARAM wParam, LPARAM lParam);
+    LRESULT OnUploadTotal(WPARAM wParam, LPARAM lParam);
+    LRESULT OnUploadProgress(WPARAM wParam, LPARAM lParam);
     void OnRetry();
     void UpdateControls();
 
@@ -46,7 +54,10 @@ protected:
 
 private:
     void StartUpload();
+    // The progress bar and its line as the reports so far have it.
+    void ShowProgress();
 
     AFX_THREADPROC m_pfnWorker;
     BOOL m_bLogStart;
+    CUploadProgress m_progress;
 };

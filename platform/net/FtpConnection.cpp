@@ -6,7 +6,11 @@
 #include <cstring>
 #include <curl/curl.h>
 #include <dlfcn.h>
+#include <linux/sockios.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <memory>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -14,6 +18,7 @@ namespace {
 constexpr long kUploadBufferSize = 512 * 1024;
 constexpr long kKeepConnectionSeconds = 24L * 60 * 60;  // a logged-in connection stays usable
 constexpr std::size_t kMaxReplyShown = 120;  // of a server's reply line in a failure text
+constexpr int kUnsentLimit = 128 * 1024;     // of a store's data connection, while its progress is told
 
 // libcurl, loaded the first time an FTP connection is made instead of when the program starts. The
 // library brings two dozen others with it (two TLS stacks, Kerberos, LDAP, SSH); loading them at
@@ -145,6 +150,49 @@ long long SizeFromReply(const std::string& reply)
     return error != std::errc() || next == reply.data() + at || size < 0 ? -1 : size;
 }
 
+// A store's progress, told to the session's status callback.
+struct StoreProgress {
+    CInternetSession* session;
+    DWORD_PTR context;
+    curl_socket_t dataSocket = CURL_SOCKET_BAD;
+    curl_off_t told = 0;
+
+    // Tells the bytes up to reached that were not told yet, or 0.
+    void Tell(curl_off_t reached)
+    {
+        DWORD bytes = static_cast<DWORD>(std::clamp<curl_off_t>(reached - told, 0, 0xFFFFFFFF));
+        told += bytes;
+        session->OnStatusCallback(context, INTERNET_STATUS_REQUEST_SENT, &bytes, sizeof bytes);
+    }
+};
+
+// libcurl's socket options function: keeps the data connection that the server opened back, and
+// lets it queue only a little that has not gone out yet. Otherwise the socket takes megabytes at the
+// start, libcurl has nothing more to hand over, and the progress function is left to its once a
+// second while a slow scale works through them.
+int KeepDataSocket(void* progress, curl_socket_t socket, curlsocktype purpose)
+{
+    if (purpose == CURLSOCKTYPE_ACCEPT) {
+        static_cast<StoreProgress*>(progress)->dataSocket = socket;
+        const int unsentLimit = kUnsentLimit;
+        ::setsockopt(socket, IPPROTO_TCP, TCP_NOTSENT_LOWAT, &unsentLimit, sizeof unsentLimit);
+    }
+    return CURL_SOCKOPT_OK;
+}
+
+// libcurl's progress function, called as bytes go out and at least once a second. What libcurl has
+// handed to the socket runs megabytes ahead of a slow server, by as much as the socket buffers: what
+// the socket still holds unacknowledged has not reached the server and does not count.
+int TellStoreProgress(void* progress, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
+{
+    auto* store = static_cast<StoreProgress*>(progress);
+    int unacknowledged = 0;
+    if (store->dataSocket == CURL_SOCKET_BAD || ::ioctl(store->dataSocket, SIOCOUTQ, &unacknowledged) != 0)
+        unacknowledged = 0;
+    store->Tell(uploaded - unacknowledged);
+    return 0;
+}
+
 }  // namespace
 
 std::unique_ptr<CFtpConnection> CFtpConnection::Open(const std::string& server, INTERNET_PORT port,
@@ -193,7 +241,7 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const std::string& server, 
     return connection;
 }
 
-BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD /*dwFlags*/, DWORD_PTR /*dwContext*/)
+BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD /*dwFlags*/, DWORD_PTR dwContext)
 {
     m_strLastFault.clear();
     if (m_hCurl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
@@ -223,10 +271,21 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
     Curl()->easy_setopt(m_hCurl, CURLOPT_READDATA, file.get());  // read by libcurl's own fread, in large blocks
     Curl()->easy_setopt(m_hCurl, CURLOPT_INFILESIZE_LARGE, size);
     Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, afterStore);
+    StoreProgress progress{m_pSession, dwContext};
+    const bool tellProgress = m_pSession != nullptr;
+    if (tellProgress) {
+        Curl()->easy_setopt(m_hCurl, CURLOPT_NOPROGRESS, 0L);
+        Curl()->easy_setopt(m_hCurl, CURLOPT_XFERINFOFUNCTION, &TellStoreProgress);
+        Curl()->easy_setopt(m_hCurl, CURLOPT_XFERINFODATA, &progress);
+        Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTFUNCTION, &KeepDataSocket);
+        Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTDATA, &progress);
+    }
     m_strLastReply.clear();
     const CURLcode code = Curl()->easy_perform(m_hCurl);
     Curl()->easy_setopt(m_hCurl, CURLOPT_READDATA, nullptr);
     Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, nullptr);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_NOPROGRESS, 1L);
+    Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTFUNCTION, nullptr);
     Curl()->slist_free_all(afterStore);
     if (code != CURLE_OK)
         return FALSE;
@@ -238,6 +297,9 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
                          std::to_string(size) + " bytes were sent";
         return FALSE;
     }
+    // The server has it all: whatever was still unacknowledged at the last call has arrived.
+    if (tellProgress)
+        progress.Tell(size);
     return TRUE;
 }
 

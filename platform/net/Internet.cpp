@@ -16,7 +16,9 @@ CFtpConnection* CInternetSession::GetFtpConnection(LPCSTR pstrServer, LPCSTR pst
     const platform::FtpLogin login{pstrServer != nullptr ? pstrServer : "", nPort,
                                    pstrUserName != nullptr ? pstrUserName : "anonymous",
                                    pstrPassword != nullptr ? pstrPassword : ""};
-    return platform::Services().ftp->Connect(login).release();
+    CFtpConnection* pConnection = platform::Services().ftp->Connect(login).release();
+    pConnection->m_pSession = m_bStatusCallback ? this : nullptr;
+    return pConnection;
 }
 
 namespace {

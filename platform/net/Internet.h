@@ -24,6 +24,8 @@ private:
     CString m_strText;
 };
 
+class CInternetSession;
+
 // An FTP connection that is open and logged in, made by CInternetSession::GetFtpConnection.
 class CFtpConnection {
 public:
@@ -41,7 +43,8 @@ public:
     // of directory, a backslash stays a backslash). Nonzero once the server has confirmed the store;
     // FALSE when the local file is empty or cannot be read, the transfer breaks off or stalls, the
     // server refuses, or the server then reports another size (SIZE) than was sent. A server that
-    // does not know SIZE is taken at its word.
+    // does not know SIZE is taken at its word. While it stores, a session with status callbacks
+    // enabled hears INTERNET_STATUS_REQUEST_SENT with dwContext (see CInternetSession).
     BOOL PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD dwFlags = FTP_TRANSFER_TYPE_BINARY,
                  DWORD_PTR dwContext = 1);
 
@@ -53,9 +56,12 @@ public:
     virtual void Close();
 
 private:
+    friend class CInternetSession;
     CFtpConnection() = default;
     // libcurl's header function: keeps the server's last reply line.
     static std::size_t CollectReply(char* buffer, std::size_t size, std::size_t count, void* connection);
+
+    CInternetSession* m_pSession = nullptr;  // told of a store's progress; none without status callbacks
 
     void* m_hCurl = nullptr;  // the libcurl easy handle, which holds the logged-in connection
     std::string m_strLastReply;  // the server's last reply line, without its line end
@@ -73,10 +79,21 @@ public:
                               LPCSTR = nullptr, DWORD = 0) {}
     virtual ~CInternetSession() = default;
 
+    // Enabled before a connection is made, OnStatusCallback hears of its stores on the thread that
+    // stores: INTERNET_STATUS_REQUEST_SENT with a DWORD of the bytes that reached the server since the
+    // last call (taken by its end of the data connection, not merely handed to this machine's socket),
+    // at least about once a second, with 0 while nothing moves, the wait for the server to open the
+    // data connection included. After a store that the server confirmed, they add up to the file's size.
+    BOOL EnableStatusCallback(BOOL bEnable = TRUE) { m_bStatusCallback = bEnable; return TRUE; }
+    virtual void OnStatusCallback(DWORD_PTR, DWORD, LPVOID, DWORD) {}
+
     // A new connection, connected and logged in, in active mode whatever bPassive says; the caller
     // closes and deletes it. Throws a new CInternetException when the connection or the login fails.
     // A missing user logs in anonymously.
     CFtpConnection* GetFtpConnection(LPCSTR pstrServer, LPCSTR pstrUserName = nullptr, LPCSTR pstrPassword = nullptr,
                                      INTERNET_PORT nPort = INTERNET_DEFAULT_FTP_PORT, BOOL bPassive = FALSE);
     virtual void Close() {}
+
+private:
+    BOOL m_bStatusCallback = FALSE;
 };

@@ -11,6 +11,8 @@ using INTERNET_PORT = WORD;
 constexpr DWORD PRE_CONFIG_INTERNET_ACCESS = 0;
 constexpr INTERNET_PORT INTERNET_DEFAULT_FTP_PORT = 21;
 constexpr DWORD FTP_TRANSFER_TYPE_BINARY = 2;
+// A status callback's news that bytes went out; its information is a DWORD, how many since the last.
+constexpr DWORD INTERNET_STATUS_REQUEST_SENT = 31;
 
 constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr DWORD ERROR_INTERNET_TIMEOUT = 12002;

@@ -15,6 +15,7 @@ enum class ControlKind {
     PushButton,
     AutoRadioButton,
     IpAddress,        // four number fields of 0 to 255
+    ProgressBar,      // a bar filled from the left: PBM_SETRANGE32 and PBM_SETPOS
 };
 
 // Style bits of a control.

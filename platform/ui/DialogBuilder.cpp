@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstring>
@@ -102,6 +103,13 @@ QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, QWidge
     }
     case ControlKind::IpAddress:
         return CreateIpAddressWidget(page);
+    case ControlKind::ProgressBar: {
+        // Empty over the range 0 to 100 until told otherwise; no percentage beside it.
+        auto* bar = new QProgressBar(page);
+        bar->setTextVisible(false);
+        bar->setValue(0);
+        return bar;
+    }
     }
     return new QWidget(page);
 }

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowImpl.h"
@@ -124,6 +125,14 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_SETCHECK:
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             SetCheck(button, wParam == 1);
+        break;
+    case PBM_SETRANGE32:
+        if (auto* bar = qobject_cast<QProgressBar*>(widget))
+            bar->setRange(static_cast<int>(wParam), static_cast<int>(lParam));
+        break;
+    case PBM_SETPOS:
+        if (auto* bar = qobject_cast<QProgressBar*>(widget))
+            bar->setValue(static_cast<int>(wParam));
         break;
     case IPM_SETADDRESS: {
         // The address control's four fields, first number in the highest byte.

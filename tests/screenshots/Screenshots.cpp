@@ -1,13 +1,23 @@
 // Renders every page of the wizard, in each operation's route, offscreen to PNG files, so that the
 // pages can be looked at without a scale or a display. Pages that would start a check or an upload
-// are shown with a result already in place, so nothing is sent anywhere.
+// are shown with a result already in place, so nothing is sent anywhere. Run inside the network
+// namespace of tests/rig/netns-run.sh, it also shows an upload under way to a slow simulated scale
+// there.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <functional>
 
+#include "resources/ControlIds.h"
+#include "tests/support/NetNamespace.h"
+#include "tests/support/ScaleSimulator.h"
 #include "tests/support/TestServices.h"
 #include "tests/support/WidgetAccess.h"
 #include "platform/ui/WinApp.h"
@@ -30,6 +40,49 @@ void Save(CZeltoSheet& sheet, const QString& file)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
     else
         std::printf("%s\n", qPrintable(file));
+}
+
+// Runs the event loop until the condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition() && timer.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return condition();
+}
+
+// The application copy page in test mode while a scale on a slow link (1 MB/s) takes a 6 MB image,
+// shot once the bar has passed 40 %.
+void SaveRunningUpload(const QString& outDir, const QString& programDir)
+{
+    if (!tarvel::test::InsideTestNamespace()) {
+        std::printf("(the running upload is shown only inside tests/rig/netns-run.sh)\n");
+        return;
+    }
+    tarvel::test::ScaleSimulator scale(tarvel::test::kTestModeAddress, {"--rate", "1024"});
+    if (!scale.IsReady()) {
+        std::fprintf(stderr, "no simulated scale: %s\n", scale.Error().c_str());
+        return;
+    }
+    const std::string image = programDir.toStdString() + "/APLY.BIN";
+    std::ofstream(image, std::ios::binary) << std::string(6 * 1024 * 1024, '\x5A');
+    CZeltoSheet sheet(IDS_CAPTION);
+    sheet.m_nUpdateMode = MODE_APLY_ONLY;
+    sheet.m_strUploadFile = image;
+    std::strcpy(g_szScaleAddress, tarvel::test::kTestModeAddress);
+    sheet.Create();
+    sheet.SetActivePage(&sheet.m_Page6);
+    auto* bar = qobject_cast<QProgressBar*>(test_services::WidgetOf(sheet.m_Page6.GetDlgItem(IDC_COPY_PROGRESS)));
+    if (bar != nullptr && PumpUntil([bar] { return bar->maximum() > 1 && bar->value() * 10 >= bar->maximum() * 4; },
+                                    20000))
+        Save(sheet, QStringLiteral("%1/upload-running.png").arg(outDir));
+    else
+        std::fprintf(stderr, "the upload did not get under way\n");
+    PumpUntil([&sheet] { return sheet.m_Page6.m_bCopyDone != FALSE; }, 30000);
+    sheet.DestroyWindow();
 }
 
 }  // namespace
@@ -75,5 +128,6 @@ int main(int argc, char* argv[])
         Save(sheet, QStringLiteral("%1/mode%2-failed-connection.png").arg(outDir).arg(mode));
         sheet.DestroyWindow();
     }
+    SaveRunningUpload(outDir, programDir.path());
     return 0;
 }

@@ -8,7 +8,7 @@ Active mode (PORT) and passive mode both work.
 For tests it can be told to misbehave: refuse the login, refuse stores, break or stall the data
 connection part-way, keep only the start of a stored file and still report the store complete,
 refuse SIZE as a scale that does not know it, accept connections and never answer, or never accept
-a connection at all.
+a connection at all. It can also take files slowly (--rate), as a scale on a slow link does.
 
 Run it with Debian's interpreter (/usr/bin/python3), which has pyftpdlib. Once it listens it prints
 "ready" on a line of its own and, if asked, writes the same line to --ready-file.
@@ -24,7 +24,7 @@ import time
 
 from pyftpdlib.authorizers import AuthenticationFailed, DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
-from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 USER = "test"
@@ -76,6 +76,32 @@ class ScaleDTPHandler(DTPHandler):
                 self._idler.cancel()
 
     handle_read_event = handle_read  # the I/O loop calls this name
+
+
+class RatedDTPHandler(ScaleDTPHandler, ThrottledDTPHandler):
+    """A data connection that takes at most read_limit bytes a second, evenly: after each chunk it
+    pauses for as long as the chunk takes at that rate (pyftpdlib's own throttle lets a whole second's
+    worth through at once and then sleeps). Its receive buffer is small, as a scale's is, so that the
+    sender's bytes are acknowledged at that pace instead of piling up in the buffer."""
+
+    receive_buffer = 16384
+
+    def __init__(self, sock, cmd_channel):
+        sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, self.receive_buffer)
+        super().__init__(sock, cmd_channel)
+
+    def _throttle_bandwidth(self, len_chunk, max_speed):
+        now = time.monotonic()
+        self._timenext = max(self._timenext, now) + len_chunk / max_speed
+        if self._timenext > now and self.connected:
+            def unsleep():
+                self._throttler = None
+                if self.connected:
+                    self.add_channel(events=self.ioloop.READ)
+
+            self.del_channel()
+            self._cancel_throttler()
+            self._throttler = self.ioloop.call_later(self._timenext - now, unsleep, _errback=self.handle_error)
 
 
 class ScaleHandler(FTPHandler):
@@ -164,6 +190,9 @@ def serve_ftp(options):
     ScaleHandler.authorizer = authorizer
     ScaleHandler.abstracted_fs = ScaleFilesystem
     ScaleHandler.dtp_handler = ScaleDTPHandler
+    if options.rate:
+        RatedDTPHandler.read_limit = options.rate * 1024
+        ScaleHandler.dtp_handler = RatedDTPHandler
     ScaleHandler.banner = "Scale FTP server ready."
     ScaleHandler.auth_failed_timeout = 0  # refuse a login at once
 
@@ -187,6 +216,8 @@ def main():
     parser.add_argument("--stall-after", type=int, help="stop reading the data connection after N bytes")
     parser.add_argument("--truncate-stored", type=int,
                         help="keep only the first N bytes of every stored file, yet answer the store with 226")
+    parser.add_argument("--rate", type=int, metavar="KBPS",
+                        help="take stored files at most this many KB (1024 bytes) a second")
     parser.add_argument("--no-size", action="store_true", help="answer SIZE with 502, as a scale that does not know it")
     parser.add_argument("--silent", action="store_true", help="accept connections, never answer")
     parser.add_argument("--no-accept", action="store_true", help="never accept a connection")
