@@ -25,12 +25,17 @@ const char kRetry[] = "Retry...";
 const char kIfSuccessful[] =
     "If successful, click the Next button to proceed, or click Cancel to exit.";
 
+// The upload's progress, in the area that the confirmation and the error take once it has ended:
+// the same bar and line on all three pages.
+const DialogControl kProgressBar = {IDC_COPY_PROGRESS, ControlKind::ProgressBar, 5, 88, 280, 10, "", 0, 0};
+const DialogControl kProgressText = {IDC_COPY_PROGRESS_TEXT, ControlKind::Static, 5, 101, 280, 8, "", 0, 0};
+
 const DialogControl kBootControls[] = {
     DialogLook::kPicture,
     {IDC_TITLE, ControlKind::Static, 65, 55, 220, 20, "Step 4:  Copy BIOS and confirm at scale.", 0, 0},
     {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 150, 8, kCopying, 0, 0},
-    {IDC_COPY_PROGRESS, ControlKind::ProgressBar, 5, 88, 280, 10, "", 0, 0},
-    {IDC_COPY_PROGRESS_TEXT, ControlKind::Static, 5, 101, 280, 8, "", 0, 0},
+    kProgressBar,
+    kProgressText,
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
     {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
     {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
@@ -41,8 +46,8 @@ const DialogControl kFontControls[] = {
     DialogLook::kPicture,
     {IDC_TITLE, ControlKind::Static, 65, 55, 220, 20, "Step 7:  Copy font data and confirm at scale.", 0, 0},
     {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 150, 8, kCopying, 0, 0},
-    {IDC_COPY_PROGRESS, ControlKind::ProgressBar, 5, 88, 280, 10, "", 0, 0},
-    {IDC_COPY_PROGRESS_TEXT, ControlKind::Static, 5, 101, 280, 8, "", 0, 0},
+    kProgressBar,
+    kProgressText,
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
     {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
     {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
@@ -54,8 +59,8 @@ const DialogControl kAplyControls[] = {
     DialogLook::kPicture,
     {IDC_TITLE, ControlKind::Static, 55, 55, 235, 20, PageTexts::kCopyAplyTitleBiosAply, 0, 0},
     {IDC_COPYING_TEXT, ControlKind::Static, 80, 75, 125, 8, kCopying, 0, 0},
-    {IDC_COPY_PROGRESS, ControlKind::ProgressBar, 5, 88, 280, 10, "", 0, 0},
-    {IDC_COPY_PROGRESS_TEXT, ControlKind::Static, 5, 101, 280, 8, "", 0, 0},
+    kProgressBar,
+    kProgressText,
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 275, 40, kConfirm30, 0, 0},
     {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
     {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
