@@ -50,7 +50,7 @@ struct StringResource {
 
 struct ImageResource {
     UINT id;
-    const char* path;  // in the compiled-in Qt resource file, e.g. ":/bitmap141.xpm"
+    const char* const* xpm;  // the XPM image, compiled in
 };
 
 struct VersionResource {

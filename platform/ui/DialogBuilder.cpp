@@ -8,21 +8,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstring>
+#include <string>
 
 #include "platform/sys/ResourceFormat.h"
 #include "platform/ui/IPAddressCtrl.h"
 #include "platform/ui/WindowImpl.h"
-
-// The pictures live in a resource file inside a static library: it is registered before first use.
-static QString ImagePath(const char* path)
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(images);
-        return true;
-    }();
-    (void)registered;
-    return QString::fromLatin1(path);
-}
 
 namespace {
 
@@ -45,12 +35,22 @@ LOGFONT DialogLogFont(const DialogTemplate& dlg)
     return lf;
 }
 
-// The font's dialog base units, as Windows measures them: its average character width and its height.
-QSize BaseUnits(const QFont& font)
+// The dialog font's base units, as Windows measures them: its average character width and its
+// height. Measured once per font, as every page of the sheet is sized before the first is shown.
+QSize BaseUnits(const DialogTemplate& dlg)
 {
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return QSize((width / 26 + 1) / 2, metrics.height());
+    static std::string measuredFace;
+    static int measuredPoints = 0;
+    static QSize units;
+    const std::string face = DialogLogFont(dlg).lfFaceName;
+    if (units.isEmpty() || face != measuredFace || dlg.pointSize != measuredPoints) {
+        const QFontMetrics metrics(QFontFromLogFont(DialogLogFont(dlg)));
+        const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        units = QSize((width / 26 + 1) / 2, metrics.height());
+        measuredFace = face;
+        measuredPoints = dlg.pointSize;
+    }
+    return units;
 }
 
 // Dialog units to pixels: a quarter of the base width, an eighth of the base height.
@@ -83,7 +83,7 @@ QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, QWidge
         auto* label = new QLabel(page);
         for (std::size_t i = 0; i < g_bitmapCount; ++i) {
             if (g_bitmaps[i].id == control.imageId)
-                label->setPixmap(QPixmap(ImagePath(g_bitmaps[i].path)));
+                label->setPixmap(QPixmap(g_bitmaps[i].xpm));
         }
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return label;
@@ -130,7 +130,7 @@ void KeepTabStopOnCheckedButton(QButtonGroup* group)
 QSize TemplatePixelSize(UINT nIDTemplate)
 {
     const DialogTemplate* dlg = FindDialogTemplate(nIDTemplate);
-    return dlg == nullptr ? QSize() : ToPixels(BaseUnits(QFontFromLogFont(DialogLogFont(*dlg))), 0, 0, dlg->cx, dlg->cy).size();
+    return dlg == nullptr ? QSize() : ToPixels(BaseUnits(*dlg), 0, 0, dlg->cx, dlg->cy).size();
 }
 
 void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
@@ -144,7 +144,7 @@ void CreateDialogFromTemplate(CWnd* pDialog, UINT nIDTemplate, QWidget* parent)
     const LOGFONT lf = DialogLogFont(*dlg);
     dialog.font = dialog.ownedFont = CreateFontIndirect(&lf);
     const QFont font = QFontFromLogFont(lf);
-    const QSize base = BaseUnits(font);
+    const QSize base = BaseUnits(*dlg);
     page->setFont(font);
     page->setFixedSize(ToPixels(base, 0, 0, dlg->cx, dlg->cy).size());
 
@@ -185,6 +185,6 @@ QIcon ProgramIcon()
 {
     QIcon icon;
     for (std::size_t i = 0; i < g_iconCount; ++i)
-        icon.addFile(ImagePath(g_icons[i].path));
+        icon.addPixmap(QPixmap(g_icons[i].xpm));
     return icon;
 }

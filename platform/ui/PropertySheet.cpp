@@ -93,7 +93,6 @@ void CPropertySheet::CreateSheetWindow()
     auto* dialog = new SheetDialog([this] { OnCancel(); });
     GetImpl()->widget = dialog;
     dialog->setWindowTitle(QString::fromLocal8Bit(LoadString(m_nIDCaption).c_str()));
-    dialog->setWindowIcon(ProgramIcon());
     QSize largest;  // the size of every page's place
     for (CPropertyPage* page : m_pages) {
         largest = largest.expandedTo(TemplatePixelSize(page->m_nIDTemplate));

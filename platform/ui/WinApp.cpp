@@ -18,7 +18,7 @@ namespace {
 
 CWinApp* g_pApp = nullptr;
 
-// Over the main window, plain text, with the program's icon.
+// Over the main window, plain text; the window carries the program's icon, as every window does.
 class QtMessageBox : public platform::MessageBoxService {
 public:
     int Show(const platform::MessageBoxRequest& request) override
@@ -26,7 +26,6 @@ public:
         QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(request.caption.c_str()),
                         QString::fromLocal8Bit(request.text.c_str()), QMessageBox::Ok, MainWindowWidget());
         box.setTextFormat(Qt::PlainText);
-        box.setWindowIcon(ProgramIcon());
         const int answer = box.exec();
         return answer == QMessageBox::Ok ? IDOK : answer;
     }

@@ -11,7 +11,7 @@ int main(int, char* argv[])
     int argc = 1;
     char* args[] = {argv[0], nullptr};
     QApplication application(argc, args);
-    application.setWindowIcon(ProgramIcon());
+    application.setWindowIcon(ProgramIcon());  // every window of the program, message boxes too
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;

@@ -277,9 +277,8 @@ TEST(ResourcesTest, TextsKeepTheirBlanksTyposAndLineBreaks) {
 
 TEST(ResourcesTest, PicturesLoadAtTheirSizeInSixteenColours) {
     auto check = [](const ImageResource& r, int w, int h) {
-        SCOPED_TRACE(r.path);
-        QImage image(QString::fromLatin1(r.path));
-        ASSERT_FALSE(image.isNull()) << "not in the resource file, or not a valid picture";
+        QImage image(r.xpm);
+        ASSERT_FALSE(image.isNull()) << "not a valid picture";
         EXPECT_EQ(image.width(), w);
         EXPECT_EQ(image.height(), h);
         QSet<QRgb> colours;
@@ -294,7 +293,7 @@ TEST(ResourcesTest, PicturesLoadAtTheirSizeInSixteenColours) {
     std::set<int> iconSizes;
     for (std::size_t i = 0; i < g_iconCount; ++i) {
         EXPECT_EQ(g_icons[i].id, IDI_PROGRAM);
-        const int side = QImage(QString::fromLatin1(g_icons[i].path)).width();
+        const int side = QImage(g_icons[i].xpm).width();
         iconSizes.insert(side);
         check(g_icons[i], side, side);
     }
