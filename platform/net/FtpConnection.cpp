@@ -195,10 +195,10 @@ int TellStoreProgress(void* progress, curl_off_t, curl_off_t, curl_off_t, curl_o
 
 }  // namespace
 
-std::unique_ptr<CFtpConnection> CFtpConnection::Open(const std::string& server, INTERNET_PORT port,
-                                                     const std::string& user, const std::string& password,
+std::unique_ptr<CFtpConnection> CFtpConnection::Open(const platform::FtpLogin& login,
                                                      const platform::net::FtpTimeouts& timeouts)
 {
+    const std::string& server = login.server;
     if (!IsPlainHost(server))
         throw new CInternetException(ERROR_INTERNET_INVALID_URL, "Not a server name: \"" + server.substr(0, 120) + '"');
     if (Curl() == nullptr)
@@ -208,13 +208,13 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const std::string& server, 
     CURL* curl = connection->m_hCurl = Curl()->easy_init();
     if (curl == nullptr)
         throw new CInternetException(ERROR_NOT_ENOUGH_MEMORY, Curl()->easy_strerror(CURLE_OUT_OF_MEMORY));
-    connection->m_strBaseUrl = "ftp://" + server + ":" + std::to_string(port) + "/";
+    connection->m_strBaseUrl = "ftp://" + server + ":" + std::to_string(login.port) + "/";
 
     Curl()->easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     Curl()->easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
     Curl()->easy_setopt(curl, CURLOPT_PROXY, "");  // no proxy from the environment: the program reads none
-    Curl()->easy_setopt(curl, CURLOPT_USERNAME, user.c_str());
-    Curl()->easy_setopt(curl, CURLOPT_PASSWORD, password.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_USERNAME, login.user.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_PASSWORD, login.password.c_str());
     Curl()->easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
     Curl()->easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeouts.serverResponseSeconds);
     Curl()->easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, timeouts.acceptMs);
@@ -237,7 +237,7 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const std::string& server, 
     const CURLcode code = Curl()->easy_perform(curl);
     if (code != CURLE_OK)
         throw new CInternetException(ToInternetError(code),
-                                     DescribeFailure(curl, code, server, port, connection->m_strLastReply));
+                                     DescribeFailure(curl, code, server, login.port, connection->m_strLastReply));
     return connection;
 }
 

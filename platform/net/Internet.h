@@ -8,6 +8,7 @@
 
 #include "platform/net/InternetDefs.h"
 #include "platform/net/InternetTimeouts.h"
+#include "platform/services/AppServices.h"
 #include "platform/sys/Exception.h"
 
 // The failure of an Internet operation: the Internet library's error number and a readable text.
@@ -31,8 +32,7 @@ class CFtpConnection {
 public:
     // Connects and logs in to the server, or throws a new CInternetException whose text carries the
     // server's own last reply line when there was one.
-    static std::unique_ptr<CFtpConnection> Open(const std::string& server, INTERNET_PORT port,
-                                                const std::string& user, const std::string& password,
+    static std::unique_ptr<CFtpConnection> Open(const platform::FtpLogin& login,
                                                 const platform::net::FtpTimeouts& timeouts);
     // Closes the connection if Close has not.
     virtual ~CFtpConnection() { CFtpConnection::Close(); }

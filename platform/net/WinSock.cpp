@@ -190,21 +190,13 @@ u_long inet_addr(const char* cp) { return cp == nullptr ? INADDR_NONE : ::inet_a
 
 }  // namespace winsock
 
-namespace {
 // Sockets here need no start-up of their own; the check is that the system lets the process make one.
-class SystemSockets : public platform::SocketService {
-public:
-    bool Start() override
-    {
-        const int fd = ::socket(PF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0)
-            return false;
+bool platform::StartSystemSockets()
+{
+    const int fd = ::socket(PF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0)
         ::close(fd);
-        return true;
-    }
-};
-}  // namespace
+    return fd >= 0;
+}
 
-BOOL AfxSocketInit(void*) { return platform::Services().sockets->Start() ? TRUE : FALSE; }
-
-std::shared_ptr<platform::SocketService> platform::MakeSystemSockets() { return std::make_shared<SystemSockets>(); }
+BOOL AfxSocketInit(void*) { return platform::Services().startSockets() ? TRUE : FALSE; }

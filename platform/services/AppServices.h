@@ -25,13 +25,6 @@ struct MessageBoxRequest {
     UINT helpId;
 };
 
-class MessageBoxService {
-public:
-    virtual ~MessageBoxService() = default;
-    // Shows the box modally and returns the button that closed it (IDOK).
-    virtual int Show(const MessageBoxRequest& request) = 0;
-};
-
 struct FileDialogRequest {
     BOOL openFileDialog;
     std::string defExt;    // the default extension, without or with its dot
@@ -48,21 +41,6 @@ struct FileDialogAnswer {
     DWORD filterIndex = 0;  // 1-based filter selected when the dialog closed; 0 when none
 };
 
-class FileDialogService {
-public:
-    virtual ~FileDialogService() = default;
-    virtual FileDialogAnswer Ask(const FileDialogRequest& request) = 0;
-    // The chosen file's folder does not exist: the operator is told before being asked again.
-    virtual void ReportMissingFolder(const FileDialogRequest& request, const std::string& folder) = 0;
-};
-
-class WorkerService {
-public:
-    virtual ~WorkerService() = default;
-    // Runs work on a new thread of its own; false when no thread can be started.
-    virtual bool Start(std::function<void()> work) = 0;
-};
-
 struct FtpLogin {
     std::string server;
     INTERNET_PORT port;
@@ -70,41 +48,22 @@ struct FtpLogin {
     std::string password;
 };
 
-class FtpService {
-public:
-    virtual ~FtpService() = default;
-    // A connected, logged-in connection; throws a new CInternetException when that fails.
-    virtual std::unique_ptr<CFtpConnection> Connect(const FtpLogin& login) = 0;
-};
-
-class SocketService {
-public:
-    virtual ~SocketService() = default;
-    // True when the process can use sockets.
-    virtual bool Start() = 0;
-};
-
-class ClockService {
-public:
-    virtual ~ClockService() = default;
-    virtual std::time_t Now() = 0;
-};
-
-class CodePageService {
-public:
-    virtual ~CodePageService() = default;
-    // 932 (Shift-JIS), 936 (GBK), 949 (Korean), 950 (Big5), 65001 (UTF-8); anything else is single-byte.
-    virtual UINT CodePage() = 0;
-};
-
 struct AppServices {
-    std::shared_ptr<MessageBoxService> messageBox;
-    std::shared_ptr<FileDialogService> fileDialog;
-    std::shared_ptr<WorkerService> workers;
-    std::shared_ptr<FtpService> ftp;
-    std::shared_ptr<SocketService> sockets;
-    std::shared_ptr<ClockService> clock;
-    std::shared_ptr<CodePageService> codePage;
+    // Shows the box modally and returns the button that closed it (IDOK).
+    std::function<int(const MessageBoxRequest&)> showMessageBox;
+    // Asks the operator for a file; a cancelled dialog is an answer with nothing chosen.
+    std::function<FileDialogAnswer(const FileDialogRequest&)> askFileName;
+    // The chosen file's folder does not exist: the operator is told before being asked again.
+    std::function<void(const FileDialogRequest&, const std::string& folder)> reportMissingFolder;
+    // Runs work on a new thread of its own; false when no thread can be started.
+    std::function<bool(std::function<void()> work)> startWorker;
+    // A connected, logged-in connection; throws a new CInternetException when that fails.
+    std::function<std::unique_ptr<CFtpConnection>(const FtpLogin&)> connectFtp;
+    // True when the process can use sockets.
+    std::function<bool()> startSockets;
+    std::function<std::time_t()> now;
+    // 932 (Shift-JIS), 936 (GBK), 949 (Korean), 950 (Big5), 65001 (UTF-8); anything else is single-byte.
+    std::function<UINT()> codePage;
     std::string programPath;  // the program file's full path
 };
 

@@ -1,17 +1,20 @@
 #include "platform/services/RealServices.h"
 
+#include "platform/net/Internet.h"
+
 namespace platform {
 
 AppServices MakeRealServices()
 {
     AppServices services;
-    services.messageBox = MakeQtMessageBox();
-    services.fileDialog = MakeQtFileDialog();
-    services.workers = MakeSystemThreads();
-    services.ftp = MakeCurlFtp();
-    services.sockets = MakeSystemSockets();
-    services.clock = MakeSystemClock();
-    services.codePage = MakeLocaleCodePage();
+    services.showMessageBox = ShowQtMessageBox;
+    services.askFileName = AskQtFileDialog;
+    services.reportMissingFolder = ReportMissingFolderInQt;
+    services.startWorker = StartSystemThread;
+    services.connectFtp = [](const FtpLogin& login) { return CFtpConnection::Open(login, net::kDefaultFtpTimeouts); };
+    services.startSockets = StartSystemSockets;
+    services.now = [] { return std::time(nullptr); };
+    services.codePage = LocaleCodePage;
     services.programPath = RunningProgramPath();
     return services;
 }

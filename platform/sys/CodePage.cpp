@@ -7,24 +7,6 @@
 
 namespace {
 
-// The code page of the locale's character set; anything not named here is single-byte (1252).
-class LocaleCodePage : public platform::CodePageService {
-public:
-    UINT CodePage() override
-    {
-        static const struct {
-            const char* codeset;
-            UINT codePage;
-        } kCodePages[] = {{"BIG5", 950}, {"BIG5-HKSCS", 950}, {"SHIFT_JIS", 932}, {"SJIS", 932},
-                          {"GBK", 936},  {"GB2312", 936},     {"EUC-KR", 949},    {"UTF-8", 65001}};
-        const char* codeset = nl_langinfo(CODESET);
-        for (const auto& known : kCodePages)
-            if (codeset != nullptr && strcasecmp(codeset, known.codeset) == 0)
-                return known.codePage;
-        return 1252;
-    }
-};
-
 // The length of the well-formed UTF-8 character at p, or 1 when the bytes there do not make one
 // (a stray continuation byte, a lead byte that no character starts with, a sequence cut short, an
 // over-long or surrogate form): such a byte is a character of its own, so that a separator right
@@ -61,7 +43,7 @@ bool IsTrailByte(UINT codePage, BYTE b)
 
 UINT GetACP()
 {
-    return platform::Services().codePage->CodePage();
+    return platform::Services().codePage();
 }
 
 BOOL IsDBCSLeadByte(BYTE b)
@@ -87,7 +69,17 @@ const char* CharNextA(const char* p)
     return p + 1;
 }
 
-std::shared_ptr<platform::CodePageService> platform::MakeLocaleCodePage()
+// The code page of the locale's character set; anything not named here is single-byte (1252).
+UINT platform::LocaleCodePage()
 {
-    return std::make_shared<LocaleCodePage>();
+    static const struct {
+        const char* codeset;
+        UINT codePage;
+    } kCodePages[] = {{"BIG5", 950}, {"BIG5-HKSCS", 950}, {"SHIFT_JIS", 932}, {"SJIS", 932},
+                      {"GBK", 936},  {"GB2312", 936},     {"EUC-KR", 949},    {"UTF-8", 65001}};
+    const char* codeset = nl_langinfo(CODESET);
+    for (const auto& known : kCodePages)
+        if (codeset != nullptr && strcasecmp(codeset, known.codeset) == 0)
+            return known.codePage;
+    return 1252;
 }

@@ -4,20 +4,15 @@
 #include <ctime>
 #include <locale.h>
 
-#include "platform/services/RealServices.h"
+#include "platform/services/AppServices.h"
 
 namespace {
 constexpr double kUnixEpochInDays = 25569.0;  // 1 January 1970 counted from 30 December 1899
-
-class SystemClock : public platform::ClockService {
-public:
-    std::time_t Now() override { return std::time(nullptr); }
-};
 }  // namespace
 
 COleDateTime COleDateTime::GetCurrentTime()
 {
-    const std::time_t now = platform::Services().clock->Now();
+    const std::time_t now = platform::Services().now();
     std::tm local {};
     localtime_r(&now, &local);
     COleDateTime result;
@@ -39,9 +34,4 @@ CString COleDateTime::Format(DWORD, DWORD) const
     gmtime_r(&seconds, &parts);
     char text[128];
     return CString(text, strftime_l(text, sizeof(text), "%x %X", &parts, userLocale));
-}
-
-std::shared_ptr<platform::ClockService> platform::MakeSystemClock()
-{
-    return std::make_shared<SystemClock>();
 }

@@ -40,42 +40,6 @@ QWidget* OwnerWidget(CWnd* pParentWnd)
     return pParentWnd != nullptr ? pParentWnd->GetImpl()->widget.data() : MainWindowWidget();
 }
 
-class QtFileDialog : public platform::FileDialogService {
-public:
-    platform::FileDialogAnswer Ask(const platform::FileDialogRequest& request) override
-    {
-        const QStringList filters = NameFilters(request.filter);
-        QFileDialog dialog(OwnerWidget(request.parent));
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::HideNameFilterDetails);
-        dialog.setNameFilters(filters);
-        if (request.filterIndex >= 1 && request.filterIndex <= static_cast<DWORD>(filters.size()))
-            dialog.selectNameFilter(filters[static_cast<qsizetype>(request.filterIndex) - 1]);
-        dialog.setDefaultSuffix(WithoutDot(request.defExt));
-        if (!request.fileName.empty())
-            dialog.selectFile(FromLocal(request.fileName));
-        platform::FileDialogAnswer answer;
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return answer;
-        answer.chosen = true;
-        answer.path = ToLocal(dialog.selectedFiles().first());
-        // With the details hidden Qt may report the filter as the operator sees it, without its patterns.
-        const QString selected = dialog.selectedNameFilter().trimmed();
-        for (qsizetype i = 0; i < filters.size() && answer.filterIndex == 0; ++i) {
-            if (selected == filters[i] || selected == filters[i].left(filters[i].lastIndexOf(QLatin1Char('('))).trimmed())
-                answer.filterIndex = static_cast<DWORD>(i + 1);
-        }
-        return answer;
-    }
-
-    void ReportMissingFolder(const platform::FileDialogRequest& request, const std::string& folder) override
-    {
-        QMessageBox::warning(OwnerWidget(request.parent), QStringLiteral("Open"),
-                             QStringLiteral("%1\nThe path does not exist.\nCheck the path and try again.")
-                                 .arg(QDir::toNativeSeparators(FromLocal(folder))));
-    }
-};
-
 }  // namespace
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
@@ -96,7 +60,7 @@ int CFileDialog::DoModal()
                                         m_strFilter,       m_ofn.nFilterIndex, m_pParentWnd};
     const QString extension = WithoutDot(m_strDefExt);
     for (;;) {
-        const platform::FileDialogAnswer answer = platform::Services().fileDialog->Ask(request);
+        const platform::FileDialogAnswer answer = platform::Services().askFileName(request);
         if (!answer.chosen || answer.path.empty())
             return IDCANCEL;
         // A file name without any dot gets the default extension, as Qt's own dialog does it.
@@ -108,7 +72,7 @@ int CFileDialog::DoModal()
             m_ofn.nFilterIndex = answer.filterIndex;
             return IDOK;
         }
-        platform::Services().fileDialog->ReportMissingFolder(request, ToLocal(chosen.absolutePath()));
+        platform::Services().reportMissingFolder(request, ToLocal(chosen.absolutePath()));
         request.fileName = answer.path;
         request.filterIndex = answer.filterIndex;
     }
@@ -127,7 +91,35 @@ CString CFileDialog::GetFileTitle() const
     return name.substr(0, name.rfind('.'));
 }
 
-std::shared_ptr<platform::FileDialogService> platform::MakeQtFileDialog()
+platform::FileDialogAnswer platform::AskQtFileDialog(const FileDialogRequest& request)
 {
-    return std::make_shared<QtFileDialog>();
+    const QStringList filters = NameFilters(request.filter);
+    QFileDialog dialog(OwnerWidget(request.parent));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= static_cast<DWORD>(filters.size()))
+        dialog.selectNameFilter(filters[static_cast<qsizetype>(request.filterIndex) - 1]);
+    dialog.setDefaultSuffix(WithoutDot(request.defExt));
+    if (!request.fileName.empty())
+        dialog.selectFile(FromLocal(request.fileName));
+    platform::FileDialogAnswer answer;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return answer;
+    answer.chosen = true;
+    answer.path = ToLocal(dialog.selectedFiles().first());
+    // With the details hidden Qt may report the filter as the operator sees it, without its patterns.
+    const QString selected = dialog.selectedNameFilter().trimmed();
+    for (qsizetype i = 0; i < filters.size() && answer.filterIndex == 0; ++i) {
+        if (selected == filters[i] || selected == filters[i].left(filters[i].lastIndexOf(QLatin1Char('('))).trimmed())
+            answer.filterIndex = static_cast<DWORD>(i + 1);
+    }
+    return answer;
+}
+
+void platform::ReportMissingFolderInQt(const FileDialogRequest& request, const std::string& folder)
+{
+    QMessageBox::warning(OwnerWidget(request.parent), QStringLiteral("Open"),
+                         QStringLiteral("%1\nThe path does not exist.\nCheck the path and try again.")
+                             .arg(QDir::toNativeSeparators(FromLocal(folder))));
 }

@@ -18,36 +18,10 @@ namespace {
 
 CWinApp* g_pApp = nullptr;
 
-// Over the main window, plain text; the window carries the program's icon, as every window does.
-class QtMessageBox : public platform::MessageBoxService {
-public:
-    int Show(const platform::MessageBoxRequest& request) override
-    {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(request.caption.c_str()),
-                        QString::fromLocal8Bit(request.text.c_str()), QMessageBox::Ok, MainWindowWidget());
-        box.setTextFormat(Qt::PlainText);
-        const int answer = box.exec();
-        return answer == QMessageBox::Ok ? IDOK : answer;
-    }
-};
-
-class SystemThreads : public platform::WorkerService {
-public:
-    bool Start(std::function<void()> work) override
-    {
-        try {
-            std::thread(std::move(work)).detach();
-            return true;
-        } catch (const std::system_error&) {
-            return false;
-        }
-    }
-};
-
 int ShowMessageBox(const CString& text, UINT nType, UINT nIDHelp)
 {
     const char* caption = g_pApp != nullptr && g_pApp->m_pszAppName != nullptr ? g_pApp->m_pszAppName : "";
-    return platform::Services().messageBox->Show({text, caption, nType, nIDHelp});
+    return platform::Services().showMessageBox({text, caption, nType, nIDHelp});
 }
 
 }  // namespace
@@ -101,7 +75,7 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
 {
     auto* thread = new CWinThread();
-    if (platform::Services().workers->Start([pfnThreadProc, pParam, thread] {
+    if (platform::Services().startWorker([pfnThreadProc, pParam, thread] {
             pfnThreadProc(pParam);
             delete thread;
         }))
@@ -118,14 +92,24 @@ void ApplyVersionResource(const VersionResource& version)
     QCoreApplication::setApplicationVersion(QString::fromLatin1(version.productVersion));
 }
 
-std::shared_ptr<platform::MessageBoxService> platform::MakeQtMessageBox()
+// Over the main window, plain text.
+int platform::ShowQtMessageBox(const MessageBoxRequest& request)
 {
-    return std::make_shared<QtMessageBox>();
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(request.caption.c_str()),
+                    QString::fromLocal8Bit(request.text.c_str()), QMessageBox::Ok, MainWindowWidget());
+    box.setTextFormat(Qt::PlainText);
+    const int answer = box.exec();
+    return answer == QMessageBox::Ok ? IDOK : answer;
 }
 
-std::shared_ptr<platform::WorkerService> platform::MakeSystemThreads()
+bool platform::StartSystemThread(std::function<void()> work)
 {
-    return std::make_shared<SystemThreads>();
+    try {
+        std::thread(std::move(work)).detach();
+        return true;
+    } catch (const std::system_error&) {
+        return false;
+    }
 }
 
 std::string platform::RunningProgramPath()
