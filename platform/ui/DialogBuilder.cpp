@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +61,27 @@ QRect ToPixels(QSize base, int x, int y, int cx, int cy)
     return QRect(x * base.width() / 4, y * base.height() / 8, cx * base.width() / 4, cy * base.height() / 8);
 }
 
+// A group box as a dialog draws one: an etched frame with the caption, in the dialog font, set into
+// its top edge. The style's own frame is a picture that Qt found only by loading every image-format
+// plugin, which cost the first showing of the intro page about a millisecond.
+class EtchedGroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+        if (title().isEmpty())
+            return;
+        const QRect caption(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, palette().window());
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
 QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, QWidget* page)
 {
     const QString text = QString::fromLocal8Bit(control.text != nullptr ? control.text : "");
@@ -89,7 +112,7 @@ QWidget* CreateControlWidget(const DialogControl& control, CWnd* pDialog, QWidge
         return label;
     }
     case ControlKind::GroupBox:
-        return new QGroupBox(text, page);
+        return new EtchedGroupBox(text, page);
     case ControlKind::PushButton: {
         auto* button = new QPushButton(text, page);
         button->setAutoDefault(false);
