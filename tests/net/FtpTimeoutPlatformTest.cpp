@@ -79,10 +79,12 @@ TEST_F(FtpTimeoutPlatformTest, StalledTransferIsFalseWithinTheStallTime)
     const BOOL stored = attempt.connection->PutFile(image.Path().c_str(), "d:\\boot.bin");
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    // libcurl judges the speed over the last few seconds, so the stall shows a little after its time.
+    // libcurl judges the speed over the last five seconds, sampled once a second: when the sockets
+    // take their last bytes after the first sample, the stall shows only once those bytes have left
+    // the window (seen: 4.8 s mostly, 9.0 and 9.9 s now and then).
     EXPECT_EQ(stored, FALSE);
     EXPECT_GE(seconds, 2.0);
-    EXPECT_LE(seconds, 8.0);
+    EXPECT_LE(seconds, 2.0 + 5.0 + 5.0);
     RecordProperty("seconds", std::to_string(seconds));
 
     // Letting go of the stalled connection does not wait for the scale either.
