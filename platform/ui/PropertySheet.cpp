@@ -53,6 +53,16 @@ struct SheetDialog : QDialog {
     std::function<void()> askToCancel;
 };
 
+void FocusFirstTabStop(QWidget* page)
+{
+    for (QWidget* w = page->nextInFocusChain(); w != nullptr && w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(page)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 SheetDialog* DialogOf(const CWnd* pSheet)
 {
     return static_cast<SheetDialog*>(pSheet->GetImpl()->widget.data());
@@ -85,6 +95,12 @@ BOOL CPropertySheet::Activate(int nPage)
     m_nActive = nPage;
     dialog->pages->setCurrentIndex(nPage);
     page->OnSetActive();
+    // As the dialog manager does it: when nothing in the sheet holds the focus (its first showing, or
+    // the focused control went with the old page) the page's first control that Tab stops at takes
+    // it, so that the arrow keys and typing work at once and a screen reader reads that control.
+    const QWidget* focus = dialog->focusWidget();
+    if (focus == nullptr || !focus->isVisibleTo(dialog))
+        FocusFirstTabStop(page->GetImpl()->widget);
     return TRUE;
 }
 

@@ -102,9 +102,13 @@ void CWnd::SetWindowText(LPCSTR lpszString)
 void CWnd::SetFocus()
 {
     if (QWidget* widget = m_impl->widget) {
-        // The IP address control takes the focus in its first field.
-        QWidget* field = widget->findChild<QLineEdit*>();
-        (field != nullptr ? field : widget)->setFocus(Qt::OtherFocusReason);
+        // The IP address control takes the focus in its first field, whose number is selected to be
+        // typed over, also when the field held the focus already (the sheet moves the focus onto a
+        // new page's first control before the page fills in the address).
+        QLineEdit* field = widget->findChild<QLineEdit*>();
+        (field != nullptr ? static_cast<QWidget*>(field) : widget)->setFocus(Qt::OtherFocusReason);
+        if (field != nullptr)
+            field->selectAll();
     }
 }
 
