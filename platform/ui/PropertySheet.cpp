@@ -95,11 +95,12 @@ BOOL CPropertySheet::Activate(int nPage)
     m_nActive = nPage;
     dialog->pages->setCurrentIndex(nPage);
     page->OnSetActive();
-    // As the dialog manager does it: when nothing in the sheet holds the focus (its first showing, or
-    // the focused control went with the old page) the page's first control that Tab stops at takes
-    // it, so that the arrow keys and typing work at once and a screen reader reads that control.
+    // As the dialog manager does it: when no control of the sheet holds the focus (its first showing,
+    // a control disabled while it had it, or the focused control went with the old page) the page's
+    // first control that Tab stops at takes it, so that the arrow keys and typing work at once and a
+    // screen reader reads that control.
     const QWidget* focus = dialog->focusWidget();
-    if (focus == nullptr || !focus->isVisibleTo(dialog))
+    if (focus == nullptr || focus == dialog || !focus->isVisibleTo(dialog))
         FocusFirstTabStop(page->GetImpl()->widget);
     return TRUE;
 }
@@ -181,8 +182,8 @@ BOOL CPropertySheet::OnWndMsg(UINT message, WPARAM, LPARAM lParam, LRESULT* pRes
     // Finish takes the place of Next, as in a Windows wizard.
     SheetDialog* dialog = DialogOf(this);
     const bool finish = (lParam & PSWIZB_FINISH) != 0;
-    dialog->back->setEnabled((lParam & PSWIZB_BACK) != 0);
-    dialog->next->setEnabled((lParam & PSWIZB_NEXT) != 0);
+    SetEnabledLeavingFocus(dialog->back, (lParam & PSWIZB_BACK) != 0);
+    SetEnabledLeavingFocus(dialog->next, (lParam & PSWIZB_NEXT) != 0);
     dialog->next->setVisible(!finish);
     dialog->next->setDefault(!finish);
     dialog->finish->setVisible(finish);

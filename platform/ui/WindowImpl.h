@@ -22,6 +22,8 @@ struct CWnd::Impl : QObject {
     std::map<int, std::unique_ptr<CWnd>> controls;  // by control ID
 };
 
+// Enables or disables the widget; disabled with the focus, it leaves the window with no focused control.
+void SetEnabledLeavingFocus(QWidget* widget, bool enable);
 // Destroys a window's widget, its controls and its dialog font; the object may get a new window later.
 void DestroyWindowObjects(CWnd* pWnd);
 // Makes a page's widget, font and controls from its dialog template inside parent.

@@ -85,8 +85,19 @@ BOOL CWnd::ShowWindow(int nCmdShow)
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
     const BOOL wasDisabled = !m_impl->widget->isEnabled();
-    m_impl->widget->setEnabled(bEnable != FALSE);
+    SetEnabledLeavingFocus(m_impl->widget, bEnable != FALSE);
     return wasDisabled;
+}
+
+// A control disabled while it has the focus leaves the window without a focused control, as on
+// Windows, instead of handing the focus on to the next control: the next in line is often Cancel,
+// where a Space meant for this page would end the wizard.
+void SetEnabledLeavingFocus(QWidget* widget, bool enable)
+{
+    QWidget* focus = widget->window()->focusWidget();
+    if (!enable && focus != nullptr && (focus == widget || widget->isAncestorOf(focus)))
+        widget->window()->setFocus(Qt::OtherFocusReason);
+    widget->setEnabled(enable);
 }
 
 void CWnd::SetWindowText(LPCSTR lpszString)

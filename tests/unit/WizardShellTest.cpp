@@ -231,6 +231,25 @@ TEST_F(WizardShellTest, OperationChoicesAreOneGroupOfRadioButtons)
     EXPECT_FALSE(Checked(IDC_MODE_APLY_ONLY));
 }
 
+// A wizard button disabled while it has the focus (Next, while a page works) leaves no control
+// focused, so that a Space meant for the page does not land on Cancel; the next page shown then gives
+// the focus to its first control.
+TEST_F(WizardShellTest, AButtonDisabledWithTheFocusLeavesItToTheNextPage)
+{
+    QWidget* window = test_services::SheetWindow(sheet);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    test_services::WizardButtonOf(sheet, WizardButton::Next)->setFocus(Qt::TabFocusReason);
+
+    sheet.SendMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_BACK);
+    EXPECT_EQ(QApplication::focusWidget(), window);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(wizard.EndResult(), 0);
+
+    sheet.SetActivePage(&sheet.m_Page3);
+    EXPECT_EQ(QApplication::focusWidget(), WidgetOf(sheet.m_Page3.GetDlgItem(IDC_SELECT)));
+}
+
 TEST_F(WizardShellTest, StepOnePageFollowsTheModeAndLeadsToItsConnectionPage)
 {
     wizard.ChooseMode(MODE_APLY_ONLY);
