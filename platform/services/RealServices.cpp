@@ -13,7 +13,7 @@ AppServices MakeRealServices()
     services.startWorker = StartSystemThread;
     services.connectFtp = [](const FtpLogin& login) { return CFtpConnection::Open(login, net::kDefaultFtpTimeouts); };
     services.startSockets = StartSystemSockets;
-    services.now = [] { return std::time(nullptr); };
+    services.now = WallClockNow;
     services.codePage = LocaleCodePage;
     services.programPath = RunningProgramPath();
     return services;

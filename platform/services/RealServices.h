@@ -11,6 +11,7 @@ FileDialogAnswer AskQtFileDialog(const FileDialogRequest& request);
 void ReportMissingFolderInQt(const FileDialogRequest& request, const std::string& folder);
 bool StartSystemThread(std::function<void()> work);
 bool StartSystemSockets();
+std::time_t WallClockNow();
 UINT LocaleCodePage();
 std::string RunningProgramPath();
 

@@ -1,14 +1,23 @@
 #include "platform/sys/DateTime.h"
 
+#include <chrono>
 #include <cmath>
 #include <ctime>
 #include <locale.h>
 
-#include "platform/services/AppServices.h"
+#include "platform/services/RealServices.h"
 
 namespace {
 constexpr double kUnixEpochInDays = 25569.0;  // 1 January 1970 counted from 30 December 1899
 }  // namespace
+
+// The wall clock to the second, read from the precise clock: time() reads a coarse one, which on a
+// busy machine can lag the turn of a second long enough that a wait counted in whole seconds (the
+// connection check's five) ran a second longer.
+std::time_t platform::WallClockNow()
+{
+    return std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+}
 
 COleDateTime COleDateTime::GetCurrentTime()
 {

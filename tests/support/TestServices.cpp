@@ -115,7 +115,7 @@ void Wire()
     services.startWorker = StartCountedThread;
     services.connectFtp = ConnectShortenedFtp;
     services.startSockets = [] { return !Set().socketsFail.load() && platform::StartSystemSockets(); };
-    services.now = [] { return std::time(nullptr); };
+    services.now = platform::WallClockNow;
     services.codePage = [] {
         const UINT forced = Set().codePage.load();
         return forced != 0 ? forced : platform::LocaleCodePage();
