@@ -14,13 +14,22 @@ namespace {
 // No receiver: each key goes to the window with the focus and on to its focused field, as typing does.
 QWidget* const kFocus = nullptr;
 
-TEST(IpAddressTyping, PointsBlanksArrowsRangeAndPasteWorkAsInAnAddressControl)
-{
+// The real sheet in an active window, so that keys reach the control with the focus.
+class IpAddressTyping : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QWidget* window = test_services::SheetWindow(sheet);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
     WizardHarness wizard;
     CZeltoSheet& sheet = wizard.Sheet();
-    QWidget* window = test_services::SheetWindow(sheet);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+};
+
+TEST_F(IpAddressTyping, PointsBlanksArrowsRangeAndPasteWorkAsInAnAddressControl)
+{
     wizard.ChooseMode(MODE_APLY_ONLY);
     wizard.Press(WizardButton::Next);
     wizard.Press(WizardButton::Next);
@@ -93,14 +102,8 @@ TEST(IpAddressTyping, PointsBlanksArrowsRangeAndPasteWorkAsInAnAddressControl)
 // A technician who uses only the keyboard, from the moment the wizard opens: the arrows choose test
 // mode at once, Enter goes on, and the address typed on Step 2 replaces the "0.0.0.0" shown there,
 // though the sheet moved the focus to the address before the page filled it in.
-TEST(IpAddressTyping, TheKeyboardAloneChoosesTheModeAndTypesTheAddressFromTheStart)
+TEST_F(IpAddressTyping, TheKeyboardAloneChoosesTheModeAndTypesTheAddressFromTheStart)
 {
-    WizardHarness wizard;
-    CZeltoSheet& sheet = wizard.Sheet();
-    QWidget* window = test_services::SheetWindow(sheet);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-
     QTest::keyClick(kFocus, Qt::Key_Down);
     QTest::keyClick(kFocus, Qt::Key_Down);
     EXPECT_EQ(sheet.m_nUpdateMode, MODE_APLY_ONLY);
