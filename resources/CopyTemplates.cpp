@@ -29,6 +29,10 @@ const char kIfSuccessful[] =
 // the same bar and line on all three pages.
 const DialogControl kProgressBar = {IDC_COPY_PROGRESS, ControlKind::ProgressBar, 5, 88, 280, 10, "", 0, 0};
 const DialogControl kProgressText = {IDC_COPY_PROGRESS_TEXT, ControlKind::Static, 5, 101, 280, 8, "", 0, 0};
+// The failure with its Retry, and the hint to go on: the same on all three pages.
+const DialogControl kFailedText = {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0};
+const DialogControl kRetryButton = {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0};
+const DialogControl kNextHint = {IDC_NEXT_HINT, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0};
 
 const DialogControl kBootControls[] = {
     DialogLook::kPicture,
@@ -37,9 +41,9 @@ const DialogControl kBootControls[] = {
     kProgressBar,
     kProgressText,
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
-    {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
-    {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
-    {IDC_NEXT_HINT, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
+    kFailedText,
+    kRetryButton,
+    kNextHint,
 };
 
 const DialogControl kFontControls[] = {
@@ -49,9 +53,9 @@ const DialogControl kFontControls[] = {
     kProgressBar,
     kProgressText,
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 280, 40, kConfirm20, 0, 0},
-    {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
-    {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
-    {IDC_NEXT_HINT, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
+    kFailedText,
+    kRetryButton,
+    kNextHint,
 };
 
 // The title is replaced by mode whenever the page is entered.
@@ -62,9 +66,9 @@ const DialogControl kAplyControls[] = {
     kProgressBar,
     kProgressText,
     {IDC_COPIED_TEXT, ControlKind::Static, 5, 75, 275, 40, kConfirm30, 0, 0},
-    {IDC_COPY_FAILED_TEXT, ControlKind::Static, 5, 95, 280, 25, kCopyFailed, 0, 0},
-    {IDC_RETRY, ControlKind::PushButton, 180, 120, 50, 14, kRetry, CS_HIDDEN, 0},
-    {IDC_NEXT_HINT, ControlKind::Static, 5, 140, 280, 15, kIfSuccessful, 0, 0},
+    kFailedText,
+    kRetryButton,
+    kNextHint,
 };
 
 }  // namespace

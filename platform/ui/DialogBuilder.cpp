@@ -44,12 +44,12 @@ QSize BaseUnits(const DialogTemplate& dlg)
     static std::string measuredFace;
     static int measuredPoints = 0;
     static QSize units;
-    const std::string face = DialogLogFont(dlg).lfFaceName;
-    if (units.isEmpty() || face != measuredFace || dlg.pointSize != measuredPoints) {
-        const QFontMetrics metrics(QFontFromLogFont(DialogLogFont(dlg)));
+    const LOGFONT lf = DialogLogFont(dlg);
+    if (units.isEmpty() || lf.lfFaceName != measuredFace || dlg.pointSize != measuredPoints) {
+        const QFontMetrics metrics(QFontFromLogFont(lf));
         const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
         units = QSize((width / 26 + 1) / 2, metrics.height());
-        measuredFace = face;
+        measuredFace = lf.lfFaceName;
         measuredPoints = dlg.pointSize;
     }
     return units;
