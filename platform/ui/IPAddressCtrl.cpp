@@ -197,12 +197,17 @@ QWidget* CreateIpAddressWidget(QWidget* parent)
     return new IpAddressWidget(parent);
 }
 
+QList<QLineEdit*> IpAddressFields(const QWidget* widget)
+{
+    return dynamic_cast<const IpAddressWidget*>(widget) != nullptr
+               ? widget->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)
+               : QList<QLineEdit*>();
+}
+
 int CIPAddressCtrl::GetAddress(BYTE& nField0, BYTE& nField1, BYTE& nField2, BYTE& nField3)
 {
     BYTE* out[kFields] = {&nField0, &nField1, &nField2, &nField3};
-    const QWidget* widget = GetImpl()->widget;
-    const QList<QLineEdit*> fields =
-        widget != nullptr ? widget->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly) : QList<QLineEdit*>();
+    const QList<QLineEdit*> fields = IpAddressFields(GetImpl()->widget);
     int filled = 0;
     for (int i = 0; i < kFields; ++i) {
         const QString text = i < fields.size() ? fields[i]->text().trimmed() : QString();

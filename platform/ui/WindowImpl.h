@@ -1,6 +1,7 @@
 // The platform's side of a window object. Only platform/ui and tests include this header.
 #pragma once
 
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -38,3 +39,5 @@ QWidget* MainWindowWidget();
 QIcon ProgramIcon();
 // The IP address control's widget: four number fields typed as an address is typed.
 QWidget* CreateIpAddressWidget(QWidget* parent);
+// The number fields of an IP address control's widget, first to last; none for any other widget.
+QList<QLineEdit*> IpAddressFields(const QWidget* widget);

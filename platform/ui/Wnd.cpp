@@ -116,7 +116,8 @@ void CWnd::SetFocus()
         // The IP address control takes the focus in its first field, whose number is selected to be
         // typed over, also when the field held the focus already (the sheet moves the focus onto a
         // new page's first control before the page fills in the address).
-        QLineEdit* field = widget->findChild<QLineEdit*>();
+        const QList<QLineEdit*> fields = IpAddressFields(widget);
+        QLineEdit* field = fields.isEmpty() ? nullptr : fields.first();
         (field != nullptr ? static_cast<QWidget*>(field) : widget)->setFocus(Qt::OtherFocusReason);
         if (field != nullptr)
             field->selectAll();
@@ -151,9 +152,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case IPM_SETADDRESS: {
         // The address control's four fields, first number in the highest byte.
-        const QList<QLineEdit*> fields =
-            widget != nullptr ? widget->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)
-                              : QList<QLineEdit*>();
+        const QList<QLineEdit*> fields = IpAddressFields(widget);
         for (qsizetype i = 0; i < fields.size() && i < 4; ++i)
             fields[i]->setText(QString::number((static_cast<DWORD>(lParam) >> (8 * (3 - i))) & 0xFF));
         break;
