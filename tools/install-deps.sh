@@ -11,6 +11,8 @@
 #          the desktop-entry and AppStream validators of the install check
 #   demo   the simulated scale and the rig; Xvfb and xauth to run it without a display (xvfb-run)
 #   bench  the simulated scale and the rig, and curl, the upload's peer
+#   windows the mingw-w64 cross compilers (posix threads), Wine to run and test the Windows program,
+#          GoogleTest's sources to cross-build it, icoutils to read the built program's resources
 set -eu
 
 packages_of() {
@@ -20,8 +22,9 @@ packages_of() {
     test) echo "libgtest-dev libgmock-dev python3-pyftpdlib iproute2 util-linux desktop-file-utils appstream" ;;
     demo) echo "python3-pyftpdlib iproute2 util-linux xvfb xauth" ;;
     bench) echo "python3-pyftpdlib iproute2 util-linux curl" ;;
+    windows) echo "g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest icoutils zip" ;;
     *)
-        echo "install-deps: no package group '$1' (build, run, test, demo, bench)" >&2
+        echo "install-deps: no package group '$1' (build, run, test, demo, bench, windows)" >&2
         return 1
         ;;
     esac
