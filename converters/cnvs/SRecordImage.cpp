@@ -138,14 +138,15 @@ bool SRecordImage::ParseLine(const char* line, std::size_t length, std::size_t l
     std::uint32_t address = 0;
     for (int i = 0; i < addressBytes; ++i)
         address = (address << 8) | fields[i];
-    if (!m_sequence.Add(type, address, error)) {
+    const bool isData = type >= 1 && type <= 3;
+    const std::uint32_t dataLength = isData ? static_cast<std::uint32_t>(count - addressBytes - 1) : 0;
+    if (!m_sequence.Add(type, address, dataLength, error)) {
         error = AtLine(lineNumber, error);
         return false;
     }
-    if (type < 1 || type > 3)
+    if (!isData)
         return true;  // the header's text, the count and the start address are of no interest here
 
-    const std::uint32_t dataLength = static_cast<std::uint32_t>(count - addressBytes - 1);
     if (dataLength == 0) {
         // It would carry nothing. It is what a count record becomes when its type digit turns into the
         // data type of the same address width (S5 into S1, S6 into S2), and the count is then gone.

@@ -93,7 +93,7 @@ std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress
         command += " -execution-start-address " + std::to_string(chunks.front().address);
     command += " -o image.mot -motorola " + outputOptions;
     // Left alone, srec_cat writes each record as narrow as its own address allows: S1 below 64 KiB
-    // and S2 above, in one file, which the converter refuses.
+    // and S2 above, in one file. These images are of one type, unless the options name a width.
     if (outputOptions.find("-address-length") == std::string::npos) {
         std::uint64_t end = 0;
         for (const Chunk& chunk : chunks)

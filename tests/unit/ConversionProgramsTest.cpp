@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "converters/cnvs/ImageCheck.h"
 #include "converters/cnvs/SRecordImage.h"
 #include "tests/support/ConverterFiles.h"
 
@@ -156,6 +157,48 @@ TEST_F(ConversionProgramsTest, S1S2AndS3ImagesWithAndWithoutHeaderAndCountAndADo
         for (const std::string& mot : {full + "\x1A", Joined(Lines(bare), "\r\n") + "\r\n\x1A\x1A"}) {
             EXPECT_EQ(Convert(mot), 0);
             EXPECT_TRUE(ReadFile(Path("ZELTO.BIN")) == typed.chunk.bytes) << "the bytes srec_cat made the file of";
+        }
+    }
+}
+
+// S-record files as real tools write them, each converted to what srec_cat alone makes of it. SRecord
+// left alone gives each record the narrowest address that holds it (S1 below 64 KiB, S2, S3 above 16
+// MiB) and its termination record the width of the start address; objcopy writes one type throughout.
+TEST_F(ConversionProgramsTest, WhatRealToolsWriteConvertsAsSrecCatAloneConvertsIt)
+{
+    WriteFile(Path("app.bin"), PatternBytes(150 * 1024, 31));
+    WriteFile(Path("tail.bin"), PatternBytes(3000, 32));
+    const std::string srec = "srec_cat app.bin -binary ";
+    const char* const writers[] = {
+        "-o real.mot -motorola",
+        "-offset 0x8000 -execution-start-address 0x8000 -o real.mot -motorola",
+        "-offset 0x8005 -execution-start-address 0x18000 -o real.mot -motorola",
+        "-disable=header -disable=data-count -execution-start-address 0 -o real.mot -motorola",
+        "-disable=header -o real.mot -motorola -Output_Block_Size=16",
+        "-offset 0xFF8000 -execution-start-address 0x1000000 -o real.mot -motorola",
+        "tail.bin -binary -offset 0x1000000 -o real.mot -motorola",
+        "-offset 0x10000 -o real.mot -motorola -address-length=3",
+        "-execution-start-address 0x100 -o real.mot -motorola -address-length=4",
+        "objcopy -I binary -O srec app.bin real.mot",
+        "objcopy -I binary -O srec --change-addresses 0x8000 --srec-len 16 app.bin real.mot",
+    };
+    for (const char* writer : writers) {
+        SCOPED_TRACE(writer);
+        const std::string made = std::string(writer).rfind("objcopy", 0) == 0 ? writer : srec + writer;
+        ASSERT_EQ(RunIn(m_dir, made + " 2>/dev/null"), 0);
+        ASSERT_EQ(RunIn(m_dir, "srec_cat '(' real.mot -motorola -fill 0xFF -over real.mot -motorola ')' -offset - "
+                               "-minimum-addr real.mot -motorola -o real.bin -binary 2>/dev/null"), 0);
+        const std::string mot = ReadFile(Path("real.mot"));
+        const std::string expected = ReadFile(Path("real.bin"));
+        // objcopy ends its lines with CR LF already, srec_cat with LF.
+        std::string windowsLowerCase;
+        for (char c : mot) {
+            if (c != '\r')
+                windowsLowerCase += c == '\n' ? std::string("\r\n") : std::string(1, (c >= 'A' && c <= 'F') ? c - 'A' + 'a' : c);
+        }
+        for (const std::string& text : {mot, windowsLowerCase}) {
+            EXPECT_EQ(Convert(text), 0);
+            EXPECT_TRUE(ReadFile(Path("ZELTO.BIN")) == expected);
         }
     }
 }
@@ -349,20 +392,36 @@ TEST_F(ImageCheckProgram, RecordsOutOfAddressOrderAndAWrongRecordCount)
 
 // A changed type digit is outside every checksum: it moves a record's bytes to another address (S1,
 // S2, S3 read as one another) or drops them (read as a header, count or termination record). Every
-// such change, in every record of an S1, an S2 and an S3 image, must be refused. CNVS.EXE's check
-// reads each changed file in this process (a process per file would take minutes); the whole chain
-// gets every other digit of one data record amid each image, among them the changes into another data
-// type, which srec_cat takes without complaint.
-TEST_F(ConversionProgramsTest, EveryChangedRecordTypeDigitIsRefused)
+// such change, in every record of an S1, an S2 and an S3 image, must be refused; in an image of mixed
+// types, as SRecord writes one by default, every change must be refused or leave the very image (a
+// count record read as a termination record says nothing about the data). CNVS.EXE's check reads each
+// changed file in this process (a process per file would take minutes); the whole chain gets every
+// other digit of one data record amid each image, among them the changes into another data type, which
+// srec_cat takes without complaint.
+TEST_F(ConversionProgramsTest, EveryChangedRecordTypeDigitIsRefusedOrLeavesTheImage)
 {
+    struct Image {
+        Chunk chunk;
+        std::string options;
+        std::string types;
+    };
+    std::vector<Image> images;
+    for (const TypedImage& typed : kTypedImages)
+        images.push_back({typed.chunk, typed.addressLength, typed.types});
+    // SRecord's default output of 150 KB at 0 and at 32 KiB: S1 records, then S2 records.
+    for (std::uint32_t offset : {0u, 0x8000u})
+        images.push_back({{offset, PatternBytes(150 * 1024, offset + 7)}, "-address-length=2", "S0 S1 S2 S5"});
     int tried = 0;
+    int sameImage = 0;
     std::vector<std::string> accepted;
-    for (const TypedImage& typed : kTypedImages) {
+    for (const Image& typed : images) {
         SCOPED_TRACE(typed.types);
+        const bool mixed = typed.types.find("S1 S2") != std::string::npos;
         // Long records: the same kinds of record, fewer of them to change.
-        std::string mot = MakeSRecords({typed.chunk}, true, std::string(typed.addressLength) + " -Output_Block_Size=250");
+        std::string mot = MakeSRecords({typed.chunk}, !mixed, typed.options + " -Output_Block_Size=250");
         ASSERT_EQ(RecordTypes(mot), typed.types);
         ASSERT_EQ(mot.back(), '\n');
+        const std::string bytes = ImageOf({typed.chunk});
         std::vector<std::size_t> starts;
         for (std::size_t at = 0; at < mot.size(); at = mot.find('\n', at) + 1)
             starts.push_back(at);
@@ -378,9 +437,12 @@ TEST_F(ConversionProgramsTest, EveryChangedRecordTypeDigitIsRefused)
                     continue;
                 digit = other;
                 ++tried;
-                if (image.Parse(mot.data(), mot.size(), error))
-                    accepted.push_back(std::string(typed.types) + ", line " + std::to_string(line + 1) + ": S" +
-                                       original + " read as S" + other);
+                if (!image.Parse(mot.data(), mot.size(), error))
+                    continue;
+                if (mixed && CheckImage(image, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), error))
+                    ++sameImage;
+                else
+                    accepted.push_back(typed.types + ", line " + std::to_string(line + 1) + ": S" + original + " read as S" + other);
             }
             digit = original;
         }
@@ -397,7 +459,9 @@ TEST_F(ConversionProgramsTest, EveryChangedRecordTypeDigitIsRefused)
     }
     EXPECT_TRUE(accepted.empty()) << accepted.size() << " of " << tried << " changed files accepted, such as "
                                   << accepted.front();
+    EXPECT_LE(sameImage, 2) << "of " << tried << ": the count records read as termination records";
     RecordProperty("changed_files", tried);
+    RecordProperty("same_image", sameImage);
 }
 
 }  // namespace
