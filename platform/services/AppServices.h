@@ -14,6 +14,7 @@
 #include "platform/net/InternetDefs.h"
 
 class CFtpConnection;
+class CInternetSession;
 class CWnd;
 
 namespace platform {
@@ -46,6 +47,7 @@ struct FtpLogin {
     INTERNET_PORT port;
     std::string user;
     std::string password;
+    CInternetSession* session = nullptr;  // hears of the log-in's progress; nullptr: nobody does
 };
 
 struct AppServices {
