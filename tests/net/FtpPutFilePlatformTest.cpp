@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/net/Internet.h"
+#include "tests/support/NetFtpAttempt.h"
 #include "tests/support/NetNamespace.h"
 #include "tests/support/NetTestFile.h"
 #include "tests/support/ScaleSimulator.h"
@@ -13,6 +14,7 @@
 namespace {
 
 using tarvel::test::kRecoveryAddress;
+using tarvel::test::NetFtpAttempt;
 using tarvel::test::NetTestFile;
 using tarvel::test::ReadWholeFile;
 using tarvel::test::ScaleSimulator;
@@ -204,20 +206,13 @@ TEST_F(FtpPutFilePlatformTest, WhatStopsLibcurlFailsTheStepWithItsReason)
                 throw std::runtime_error("page gone");
         }
     } session;
-    auto loginFault = [&session](const std::string& password) {
-        char text[200] = {};
-        try {
-            delete session.GetFtpConnection(kRecoveryAddress, "test", password.c_str());
-        } catch (CInternetException* e) {
-            e->GetErrorMessage(text, sizeof text);
-            e->Delete();
-        }
-        return std::string(text);
-    };
-    EXPECT_EQ(loginFault("vamek"), "Stopped by a failed status report: page gone");
     const std::string tooLong(9000000, 'x');  // beyond what libcurl takes as a string option
     const std::string badArgument = ": A libcurl function was given a bad argument";
-    EXPECT_EQ(loginFault(tooLong), "The Internet library refused CURLOPT_PASSWORD" + badArgument);
+    NetFtpAttempt failing, refused;
+    failing.Connect(kRecoveryAddress, &session);
+    EXPECT_EQ(failing.text, "Stopped by a failed status report: page gone");
+    refused.Connect(kRecoveryAddress, &session, tooLong.c_str());
+    EXPECT_EQ(refused.text, "The Internet library refused CURLOPT_PASSWORD" + badArgument);
 
     session.failing = INTERNET_STATUS_REQUEST_SENT;
     Connection connection = Open(session);
