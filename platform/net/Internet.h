@@ -58,7 +58,6 @@ public:
     virtual void Close();
 
 private:
-    friend class CInternetSession;
     CFtpConnection() = default;
     // libcurl's header function: keeps the server's last reply line and tells the session of it.
     static std::size_t CollectReply(char* buffer, std::size_t size, std::size_t count, void* data);
