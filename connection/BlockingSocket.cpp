@@ -1,7 +1,5 @@
 #include "connection/BlockingSocket.h"
 
-#include <cmath>
-
 #include "connection/BlockingSocketException.h"
 #include "platform/sys/DateTime.h"
 
@@ -26,10 +24,12 @@ void CBlockingSocket::Close()
 
 // The connect runs in non-blocking mode and is watched in half-second slices: first whether the
 // socket became writable (connected), then whether it shows a failed attempt. The clock is read in
-// whole seconds, so a time-out of n gives up after n - 1 to n seconds without an answer.
+// whole seconds, so a time-out of n gives up after n - 1 to n seconds without an answer. It is the
+// clock that only moves forward: on the wall clock, a clock set back an hour held the check (and the
+// operator, who cannot cancel it) for that hour.
 void CBlockingSocket::Connect(const winsock::SOCKADDR* psa, int nTimeout)
 {
-    const COleDateTime start = COleDateTime::GetCurrentTime();
+    const ULONGLONG nStart = GetTickCount64() / 1000;
 
     winsock::u_long nNonBlocking = 1;
     winsock::ioctlsocket(m_hSocket, winsock::FIONBIO, &nNonBlocking);
@@ -60,9 +60,7 @@ void CBlockingSocket::Connect(const winsock::SOCKADDR* psa, int nTimeout)
         if (nFailed == 1 || nFailed == winsock::SOCKET_ERROR)
             throw new CBlockingSocketException("Connect");
 
-        // Whole seconds; the small addend keeps a difference such as 4.9999999 from counting as 4.
-        const COleDateTimeSpan elapsed = COleDateTime::GetCurrentTime() - start;
-        const double nElapsed = std::trunc(elapsed.GetTotalDays() * 86400.0 + 1.0 / 172800.0);
+        const auto nElapsed = static_cast<long long>(GetTickCount64() / 1000 - nStart);
         if (nElapsed >= nTimeout)
             throw new CBlockingSocketException("Connect - Timeout");
     }

@@ -1,9 +1,11 @@
 #include "transfer/UpdateLog.h"
 
+#include <utility>
+
 #include "platform/sys/DateTime.h"
 #include "platform/sys/File.h"
 
-CUpdateLog::CUpdateLog(const CString& strPath, const BOOL& bEnabled) : m_strPath(strPath), m_bEnabled(bEnabled) {}
+CUpdateLog::CUpdateLog(CString strPath, BOOL bEnabled) : m_strPath(std::move(strPath)), m_bEnabled(bEnabled) {}
 
 void CUpdateLog::Reset() const
 {

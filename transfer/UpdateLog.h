@@ -1,13 +1,13 @@
 // The update log: one time-stamped line per transfer event, in a text file beside the program. The
-// path and the switch are the sheet's; the log reads them at every line, so that a line goes where
-// the sheet says at that moment.
+// path and the switch are the sheet's, copied when the log is made: a log handed to an upload worker
+// holds nothing of the sheet's, and the sheet makes a new one for each of its own lines.
 #pragma once
 
 #include "platform/sys/WinTypes.h"
 
 class CUpdateLog {
 public:
-    CUpdateLog(const CString& strPath, const BOOL& bEnabled);
+    CUpdateLog(CString strPath, BOOL bEnabled);
 
     // Empties the file, or creates it empty; says nothing when it cannot.
     void Reset() const;
@@ -16,6 +16,6 @@ public:
     void Write(const CString& strText) const;
 
 private:
-    const CString& m_strPath;
-    const BOOL& m_bEnabled;
+    CString m_strPath;
+    BOOL m_bEnabled;
 };

@@ -1,5 +1,6 @@
 #include "transfer/UploadProgress.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -20,13 +21,20 @@ CString FormatBytes(ULONGLONG nBytes)
 
 }  // namespace
 
-void CUploadProgress::Start(ULONGLONG nTotal)
+void CUploadProgress::Start()
 {
-    m_nTotal = nTotal;
+    m_nTotal = 0;
     m_nSent = 0;
     m_nElapsedMs = 0;
     m_nLastMoveMs = 0;
     m_recent.assign(1, Sample{0, 0});
+}
+
+void CUploadProgress::SetTotal(ULONGLONG nTotal)
+{
+    m_nTotal = nTotal;
+    // The rate is the store's: the time spent logging in is no part of it.
+    m_recent.assign(1, Sample{m_nSent, m_nElapsedMs});
 }
 
 void CUploadProgress::Report(ULONGLONG nSent, ULONGLONG nElapsedMs)
@@ -40,10 +48,18 @@ void CUploadProgress::Report(ULONGLONG nSent, ULONGLONG nElapsedMs)
         m_recent.pop_front();
 }
 
+void CUploadProgress::Heard(ULONGLONG nElapsedMs)
+{
+    m_nLastMoveMs = std::max(m_nLastMoveMs, nElapsedMs);
+    m_nElapsedMs = std::max(m_nElapsedMs, nElapsedMs);
+}
+
 CString CUploadProgress::Text() const
 {
     if (m_nElapsedMs - m_nLastMoveMs >= kStalledMs)
         return "Waiting for the scale... " + std::to_string((m_nElapsedMs - m_nLastMoveMs) / 1000) + " s";
+    if (m_nTotal == 0)
+        return "";
     CString text = FormatBytes(m_nSent) + " of " + FormatBytes(m_nTotal);
     const Sample& oldest = m_recent.front();
     const ULONGLONG spanMs = m_nElapsedMs - oldest.nElapsedMs;

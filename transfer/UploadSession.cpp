@@ -1,15 +1,17 @@
 #include "transfer/UploadSession.h"
 
+#include "platform/sys/DateTime.h"
 #include "platform/sys/File.h"
 #include "platform/ui/Wnd.h"
 #include "transfer/ZeltoCopyPage.h"
 
 namespace {
 constexpr DWORD_PTR kContext = 1;
-constexpr std::chrono::milliseconds kReportInterval(100);
+constexpr ULONGLONG kReportIntervalMs = 100;
 }  // namespace
 
-CUploadSession::CUploadSession(CWnd* pPage) : CInternetSession(nullptr, kContext), m_pPage(pPage)
+CUploadSession::CUploadSession(CWnd* pPage)
+    : CInternetSession(nullptr, kContext), m_pPage(pPage), m_nStartMs(GetTickCount64()), m_nLastReportMs(m_nStartMs)
 {
     EnableStatusCallback(TRUE);
 }
@@ -21,31 +23,33 @@ void CUploadSession::BeginStore(LPCSTR pstrLocalFile)
     CFile file;
     if (file.Open(pstrLocalFile, CFile::modeRead))
         nTotal = file.GetLength();
-    m_nSent = 0;
-    m_start = m_lastReport = Clock::now();
     m_pPage->PostMessage(WM_UPLOAD_TOTAL, static_cast<WPARAM>(nTotal), 0);
 }
 
 void CUploadSession::EndStore()
 {
-    Report(Clock::now());
+    Report(GetTickCount64());
 }
 
 void CUploadSession::OnStatusCallback(DWORD_PTR, DWORD dwInternetStatus, LPVOID lpvStatusInformation,
                                       DWORD dwStatusInformationLength)
 {
+    const ULONGLONG nNowMs = GetTickCount64();
+    if (dwInternetStatus == INTERNET_STATUS_RESPONSE_RECEIVED) {
+        // The scale has spoken: a wait is counted from here.
+        m_pPage->PostMessage(WM_UPLOAD_HEARD, 0, static_cast<LPARAM>(nNowMs - m_nStartMs));
+        return;
+    }
     if (dwInternetStatus != INTERNET_STATUS_REQUEST_SENT || lpvStatusInformation == nullptr ||
         dwStatusInformationLength < sizeof(DWORD))
         return;
     m_nSent += *static_cast<const DWORD*>(lpvStatusInformation);
-    const Clock::time_point now = Clock::now();
-    if (now - m_lastReport >= kReportInterval)
-        Report(now);
+    if (nNowMs - m_nLastReportMs >= kReportIntervalMs)
+        Report(nNowMs);
 }
 
-void CUploadSession::Report(Clock::time_point now)
+void CUploadSession::Report(ULONGLONG nNowMs)
 {
-    const auto elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(now - m_start).count();
-    m_pPage->PostMessage(WM_UPLOAD_PROGRESS, static_cast<WPARAM>(m_nSent), static_cast<LPARAM>(elapsedMs));
-    m_lastReport = now;
+    m_pPage->PostMessage(WM_UPLOAD_PROGRESS, static_cast<WPARAM>(m_nSent), static_cast<LPARAM>(nNowMs - m_nStartMs));
+    m_nLastReportMs = nNowMs;
 }

@@ -13,6 +13,7 @@ ON_BN_CLICKED(IDC_RETRY, &CZeltoCopyPage::OnRetry)
 ON_MESSAGE(WM_FTP_COMPLETE, &CZeltoCopyPage::OnFtpComplete)
 ON_MESSAGE(WM_UPLOAD_TOTAL, &CZeltoCopyPage::OnUploadTotal)
 ON_MESSAGE(WM_UPLOAD_PROGRESS, &CZeltoCopyPage::OnUploadProgress)
+ON_MESSAGE(WM_UPLOAD_HEARD, &CZeltoCopyPage::OnUploadHeard)
 END_MESSAGE_MAP()
 
 CZeltoCopyPage::CZeltoCopyPage(UINT nIDTemplate, AFX_THREADPROC pfnWorker, BOOL bLogStart)
@@ -48,7 +49,7 @@ CUpdateLog CZeltoCopyPage::UpdateLog() const
 void CZeltoCopyPage::StartUpload()
 {
     // Every upload starts with an empty bar and no figures until its worker reports.
-    m_progress.Start(0);
+    m_progress.Start();
     ShowProgress();
     if (AfxBeginThread(m_pfnWorker, this) == nullptr) {
         // Without a worker no result would ever arrive and the page would stay locked for good:
@@ -95,7 +96,7 @@ LRESULT CZeltoCopyPage::OnFtpComplete(WPARAM wParam, LPARAM)
 
 LRESULT CZeltoCopyPage::OnUploadTotal(WPARAM wParam, LPARAM)
 {
-    m_progress.Start(wParam);
+    m_progress.SetTotal(wParam);
     ShowProgress();
     return 0;
 }
@@ -107,11 +108,18 @@ LRESULT CZeltoCopyPage::OnUploadProgress(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+LRESULT CZeltoCopyPage::OnUploadHeard(WPARAM, LPARAM lParam)
+{
+    m_progress.Heard(static_cast<ULONGLONG>(lParam));
+    ShowProgress();
+    return 0;
+}
+
 void CZeltoCopyPage::ShowProgress()
 {
     // The line first, then the bar: whoever sees the bar move reads the line of the same report.
     if (CWnd* pText = GetDlgItem(IDC_COPY_PROGRESS_TEXT))
-        pText->SetWindowText(m_progress.Total() != 0 ? m_progress.Text().c_str() : "");
+        pText->SetWindowText(m_progress.Text().c_str());
     if (CWnd* pBar = GetDlgItem(IDC_COPY_PROGRESS)) {
         // The bar counts in an int: a file beyond its range is counted in larger steps.
         const ULONGLONG unit = 1 + m_progress.Total() / 0x7FFFFFFF;

@@ -13,11 +13,14 @@ class CZeltoSheet;
 
 // Posted by an upload worker to its page: wParam is the send's result (nonzero stored), lParam 0.
 constexpr UINT WM_FTP_COMPLETE = WM_USER + 11;
-// Posted by an upload worker while it stores: wParam is the bytes that have reached the scale so far,
-// lParam the milliseconds since the store began.
+// Posted by an upload worker from the start of its attempt, at least about once a second: wParam is
+// the bytes that have reached the scale so far, lParam the milliseconds since the attempt began.
 constexpr UINT WM_UPLOAD_PROGRESS = WM_USER + 12;
 // Posted by an upload worker before it stores: wParam is the size of the file in bytes, lParam 0.
 constexpr UINT WM_UPLOAD_TOTAL = WM_USER + 13;
+// Posted by an upload worker when the scale answered: wParam 0, lParam the milliseconds since the
+// attempt began.
+constexpr UINT WM_UPLOAD_HEARD = WM_USER + 14;
 
 class CZeltoCopyPage : public CPropertyPage {
 public:
@@ -42,6 +45,7 @@ protected:
     LRESULT OnFtpComplete(WPARAM wParam, LPARAM lParam);
     LRESULT OnUploadTotal(WPARAM wParam, LPARAM lParam);
     LRESULT OnUploadProgress(WPARAM wParam, LPARAM lParam);
+    LRESULT OnUploadHeard(WPARAM wParam, LPARAM lParam);
     void OnRetry();
     void UpdateControls();
 

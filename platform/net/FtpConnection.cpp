@@ -19,6 +19,7 @@ constexpr long kUploadBufferSize = 512 * 1024;
 constexpr long kKeepConnectionSeconds = 24L * 60 * 60;  // a logged-in connection stays usable
 constexpr std::size_t kMaxReplyShown = 120;  // of a server's reply line in a failure text
 constexpr int kUnsentLimit = 128 * 1024;     // of a store's data connection, while its progress is told
+constexpr const char* kCurlLibraryName = "libcurl.so.4";
 
 // libcurl, loaded the first time an FTP connection is made instead of when the program starts. The
 // library brings two dozen others with it (two TLS stacks, Kerberos, LDAP, SSH); loading them at
@@ -35,26 +36,52 @@ struct CurlLibrary {
     decltype(&::curl_slist_free_all) slist_free_all;
 };
 
-// The loaded library with curl_global_init done, or nullptr when it cannot be loaded.
-const CurlLibrary* Curl()
+// The loaded library with curl_global_init done, or nullptr when it cannot be loaded; then
+// CurlLoadFault says why, naming the library.
+struct LoadedCurl {
+    CurlLibrary functions;
+    std::string fault;
+};
+
+const LoadedCurl& LoadCurl()
 {
-    static const CurlLibrary* const loaded = []() -> const CurlLibrary* {
-        static CurlLibrary curl;
-        void* library = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-        auto resolve = [library](const char* name, auto* function) {
+    static const LoadedCurl loaded = [] {
+        LoadedCurl result;
+        CurlLibrary& curl = result.functions;
+        void* library = ::dlopen(kCurlLibraryName, RTLD_NOW | RTLD_LOCAL);
+        const char* missing = nullptr;
+        auto resolve = [library, &missing](const char* name, auto* function) {
             *function = reinterpret_cast<std::remove_pointer_t<decltype(function)>>(::dlsym(library, name));
+            if (*function == nullptr)
+                missing = name;
             return *function != nullptr;
         };
-        const bool complete =
-            library != nullptr && resolve("curl_global_init", &curl.global_init) &&
-            resolve("curl_easy_init", &curl.easy_init) && resolve("curl_easy_setopt", &curl.easy_setopt) &&
-            resolve("curl_easy_perform", &curl.easy_perform) && resolve("curl_easy_getinfo", &curl.easy_getinfo) &&
-            resolve("curl_easy_cleanup", &curl.easy_cleanup) && resolve("curl_easy_strerror", &curl.easy_strerror) &&
-            resolve("curl_slist_append", &curl.slist_append) && resolve("curl_slist_free_all", &curl.slist_free_all);
+        const std::string name = std::string("The Internet library ") + kCurlLibraryName;
+        if (library == nullptr) {
+            const char* why = ::dlerror();
+            result.fault = name + " cannot be loaded: " + (why != nullptr ? why : "not found");
+        } else if (!(resolve("curl_global_init", &curl.global_init) && resolve("curl_easy_init", &curl.easy_init) &&
+                     resolve("curl_easy_setopt", &curl.easy_setopt) &&
+                     resolve("curl_easy_perform", &curl.easy_perform) &&
+                     resolve("curl_easy_getinfo", &curl.easy_getinfo) &&
+                     resolve("curl_easy_cleanup", &curl.easy_cleanup) &&
+                     resolve("curl_easy_strerror", &curl.easy_strerror) &&
+                     resolve("curl_slist_append", &curl.slist_append) &&
+                     resolve("curl_slist_free_all", &curl.slist_free_all))) {
+            result.fault = name + " lacks " + missing + ": it is not the library this program needs";
+        } else if (curl.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
+            result.fault = name + " cannot be started";
+        }
         // The library stays loaded either way: unloading it after a partial start-up is not safe.
-        return complete && curl.global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK ? &curl : nullptr;
+        return result;
     }();
     return loaded;
+}
+
+const CurlLibrary* Curl()
+{
+    const LoadedCurl& loaded = LoadCurl();
+    return loaded.fault.empty() ? &loaded.functions : nullptr;
 }
 
 // Letters and digits of ASCII only, whatever the locale says.
@@ -150,10 +177,53 @@ long long SizeFromReply(const std::string& reply)
     return error != std::errc() || next == reply.data() + at || size < 0 ? -1 : size;
 }
 
-// A store's progress, told to the session's status callback.
-struct StoreProgress {
+// Runs the work of one of libcurl's callbacks. An exception must not cross libcurl's C frames: it is
+// kept as the step's fault instead, and the callback returns what makes libcurl end the step.
+template <typename Work>
+bool Guarded(std::string& fault, Work work) noexcept
+{
+    const std::string why = "Stopped by a failed status report: ";
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        fault = why + e.what();
+    } catch (CException* e) {
+        char text[200] = {};
+        e->GetErrorMessage(text, sizeof text);
+        fault = why + text;
+        e->Delete();
+    } catch (...) {
+        fault = why + "unknown exception";
+    }
+    return false;
+}
+
+// Sets the options of one step and keeps the first that libcurl refuses, with libcurl's reason, so
+// that the step fails saying so instead of running without a setting it needs.
+class StepOptions {
+public:
+    explicit StepOptions(CURL* curl) : m_curl(curl) {}
+    template <typename Value>
+    void Set(CURLoption option, const char* name, Value value)
+    {
+        const CURLcode code = Curl()->easy_setopt(m_curl, option, value);
+        if (code != CURLE_OK && m_refused.empty())
+            m_refused = std::string("The Internet library refused ") + name + ": " + Curl()->easy_strerror(code);
+    }
+    const std::string& Refused() const { return m_refused; }
+
+private:
+    CURL* m_curl;
+    std::string m_refused;
+};
+#define SET_OPTION(options, option, value) (options).Set(option, #option, value)
+
+// A step's progress (the log-in, or a store), told to the session's status callback.
+struct StepProgress {
     CInternetSession* session;
     DWORD_PTR context;
+    std::string& fault;
     curl_socket_t dataSocket = CURL_SOCKET_BAD;
     curl_off_t told = 0;
 
@@ -173,24 +243,32 @@ struct StoreProgress {
 int KeepDataSocket(void* progress, curl_socket_t socket, curlsocktype purpose)
 {
     if (purpose == CURLSOCKTYPE_ACCEPT) {
-        static_cast<StoreProgress*>(progress)->dataSocket = socket;
+        static_cast<StepProgress*>(progress)->dataSocket = socket;
         const int unsentLimit = kUnsentLimit;
         ::setsockopt(socket, IPPROTO_TCP, TCP_NOTSENT_LOWAT, &unsentLimit, sizeof unsentLimit);
     }
     return CURL_SOCKOPT_OK;
 }
 
-// libcurl's progress function, called as bytes go out and at least once a second. What libcurl has
-// handed to the socket runs megabytes ahead of a slow server, by as much as the socket buffers: what
-// the socket still holds unacknowledged has not reached the server and does not count.
-int TellStoreProgress(void* progress, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
+// libcurl's progress function, called as bytes go out and at least once a second, from the connect
+// to the last reply of a step. What libcurl has handed to the socket runs megabytes ahead of a slow
+// server, by as much as the socket buffers: what the socket still holds unacknowledged has not
+// reached the server and does not count.
+int TellProgress(void* progress, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
 {
-    auto* store = static_cast<StoreProgress*>(progress);
+    auto* step = static_cast<StepProgress*>(progress);
     int unacknowledged = 0;
-    if (store->dataSocket == CURL_SOCKET_BAD || ::ioctl(store->dataSocket, SIOCOUTQ, &unacknowledged) != 0)
+    if (step->dataSocket == CURL_SOCKET_BAD || ::ioctl(step->dataSocket, SIOCOUTQ, &unacknowledged) != 0)
         unacknowledged = 0;
-    store->Tell(uploaded - unacknowledged);
-    return 0;
+    return Guarded(step->fault, [&] { step->Tell(uploaded - unacknowledged); }) ? 0 : 1;
+}
+
+// Has libcurl call TellProgress for the step, or no progress function at all.
+void WatchProgress(StepOptions& options, StepProgress* progress)
+{
+    SET_OPTION(options, CURLOPT_NOPROGRESS, progress != nullptr ? 0L : 1L);
+    SET_OPTION(options, CURLOPT_XFERINFOFUNCTION, progress != nullptr ? &TellProgress : nullptr);
+    SET_OPTION(options, CURLOPT_XFERINFODATA, progress);
 }
 
 }  // namespace
@@ -202,48 +280,60 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const platform::FtpLogin& l
     if (!IsPlainHost(server))
         throw new CInternetException(ERROR_INTERNET_INVALID_URL, "Not a server name: \"" + server.substr(0, 120) + '"');
     if (Curl() == nullptr)
-        throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR,
-                                     "The Internet library (libcurl.so.4) cannot be loaded");
+        throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR, LoadCurl().fault);
     std::unique_ptr<CFtpConnection> connection(new CFtpConnection);
     CURL* curl = connection->m_hCurl = Curl()->easy_init();
     if (curl == nullptr)
         throw new CInternetException(ERROR_NOT_ENOUGH_MEMORY, Curl()->easy_strerror(CURLE_OUT_OF_MEMORY));
     connection->m_strBaseUrl = "ftp://" + server + ":" + std::to_string(login.port) + "/";
+    connection->m_pSession = login.session;
 
-    Curl()->easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    Curl()->easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
-    Curl()->easy_setopt(curl, CURLOPT_PROXY, "");  // no proxy from the environment: the program reads none
-    Curl()->easy_setopt(curl, CURLOPT_USERNAME, login.user.c_str());
-    Curl()->easy_setopt(curl, CURLOPT_PASSWORD, login.password.c_str());
-    Curl()->easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
-    Curl()->easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeouts.serverResponseSeconds);
-    Curl()->easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, timeouts.acceptMs);
-    Curl()->easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    Curl()->easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallSeconds);
-    Curl()->easy_setopt(curl, CURLOPT_MAXAGE_CONN, kKeepConnectionSeconds);
-    Curl()->easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
+    StepOptions options(curl);
+    SET_OPTION(options, CURLOPT_NOSIGNAL, 1L);
+    SET_OPTION(options, CURLOPT_PROTOCOLS_STR, "ftp");
+    SET_OPTION(options, CURLOPT_PROXY, "");  // no proxy from the environment: the program reads none
+    SET_OPTION(options, CURLOPT_USERNAME, login.user.c_str());
+    SET_OPTION(options, CURLOPT_PASSWORD, login.password.c_str());
+    SET_OPTION(options, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
+    SET_OPTION(options, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeouts.serverResponseSeconds);
+    SET_OPTION(options, CURLOPT_ACCEPTTIMEOUT_MS, timeouts.acceptMs);
+    SET_OPTION(options, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    SET_OPTION(options, CURLOPT_LOW_SPEED_TIME, timeouts.stallSeconds);
+    SET_OPTION(options, CURLOPT_MAXAGE_CONN, kKeepConnectionSeconds);
+    SET_OPTION(options, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
     // libcurl hands every reply line of the server to the header function.
-    Curl()->easy_setopt(curl, CURLOPT_HEADERFUNCTION, &CFtpConnection::CollectReply);
-    Curl()->easy_setopt(curl, CURLOPT_HEADERDATA, connection.get());
+    SET_OPTION(options, CURLOPT_HEADERFUNCTION, &CFtpConnection::CollectReply);
+    SET_OPTION(options, CURLOPT_HEADERDATA, connection.get());
     // Active mode: the scale opens the data connection back to this machine's address of the control
     // connection. PORT, not EPRT, which small embedded servers do not know.
-    Curl()->easy_setopt(curl, CURLOPT_FTPPORT, "-");
-    Curl()->easy_setopt(curl, CURLOPT_FTP_USE_EPRT, 0L);
+    SET_OPTION(options, CURLOPT_FTPPORT, "-");
+    SET_OPTION(options, CURLOPT_FTP_USE_EPRT, 0L);
 
     // Logging in is a step of its own: the directory URL with no body sends USER, PASS and PWD and
-    // keeps the connection for the stores that follow.
-    Curl()->easy_setopt(curl, CURLOPT_URL, connection->m_strBaseUrl.c_str());
-    Curl()->easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    // keeps the connection for the stores that follow. The session hears of it from the connect on,
+    // so that a scale which never greets or stops answering is seen to keep the upload waiting.
+    SET_OPTION(options, CURLOPT_URL, connection->m_strBaseUrl.c_str());
+    SET_OPTION(options, CURLOPT_NOBODY, 1L);
+    StepProgress progress{login.session, connection->m_dwContext, connection->m_strCallbackFault};
+    WatchProgress(options, login.session != nullptr ? &progress : nullptr);
+    if (!options.Refused().empty())
+        throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR, options.Refused());
     const CURLcode code = Curl()->easy_perform(curl);
+    WatchProgress(options, nullptr);
+    if (!connection->m_strCallbackFault.empty())
+        throw new CInternetException(ERROR_INTERNET_OPERATION_CANCELLED, connection->m_strCallbackFault);
     if (code != CURLE_OK)
         throw new CInternetException(ToInternetError(code),
                                      DescribeFailure(curl, code, server, login.port, connection->m_strLastReply));
+    if (!options.Refused().empty())
+        throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR, options.Refused());
     return connection;
 }
 
 BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD /*dwFlags*/, DWORD_PTR dwContext)
 {
     m_strLastFault.clear();
+    m_strCallbackFault.clear();
     if (m_hCurl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
         return FALSE;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(pstrLocalFile, "rbe"), &std::fclose);
@@ -264,29 +354,33 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
     if (afterStore == nullptr)
         return FALSE;
     const std::string url = m_strBaseUrl + EscapeName(remoteName);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_NOBODY, 0L);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_UPLOAD, 1L);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_URL, url.c_str());
-    Curl()->easy_setopt(m_hCurl, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_READDATA, file.get());  // read by libcurl's own fread, in large blocks
-    Curl()->easy_setopt(m_hCurl, CURLOPT_INFILESIZE_LARGE, size);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, afterStore);
-    StoreProgress progress{m_pSession, dwContext};
+    m_dwContext = dwContext;
+    StepOptions options(m_hCurl);
+    SET_OPTION(options, CURLOPT_NOBODY, 0L);
+    SET_OPTION(options, CURLOPT_UPLOAD, 1L);
+    SET_OPTION(options, CURLOPT_URL, url.c_str());
+    SET_OPTION(options, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
+    SET_OPTION(options, CURLOPT_READDATA, file.get());  // read by libcurl's own fread, in large blocks
+    SET_OPTION(options, CURLOPT_INFILESIZE_LARGE, size);
+    SET_OPTION(options, CURLOPT_POSTQUOTE, afterStore);
+    StepProgress progress{m_pSession, dwContext, m_strCallbackFault};
     const bool tellProgress = m_pSession != nullptr;
-    if (tellProgress) {
-        Curl()->easy_setopt(m_hCurl, CURLOPT_NOPROGRESS, 0L);
-        Curl()->easy_setopt(m_hCurl, CURLOPT_XFERINFOFUNCTION, &TellStoreProgress);
-        Curl()->easy_setopt(m_hCurl, CURLOPT_XFERINFODATA, &progress);
-        Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTFUNCTION, &KeepDataSocket);
-        Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTDATA, &progress);
-    }
+    WatchProgress(options, tellProgress ? &progress : nullptr);
+    SET_OPTION(options, CURLOPT_SOCKOPTFUNCTION, tellProgress ? &KeepDataSocket : nullptr);
+    SET_OPTION(options, CURLOPT_SOCKOPTDATA, &progress);
     m_strLastReply.clear();
-    const CURLcode code = Curl()->easy_perform(m_hCurl);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_READDATA, nullptr);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, nullptr);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_NOPROGRESS, 1L);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTFUNCTION, nullptr);
+    // A refused option leaves the store unsent: it would go out without a setting it needs.
+    const CURLcode code = options.Refused().empty() ? Curl()->easy_perform(m_hCurl) : CURLE_OK;
+    const std::string refused = options.Refused();
+    SET_OPTION(options, CURLOPT_READDATA, nullptr);
+    SET_OPTION(options, CURLOPT_POSTQUOTE, nullptr);
+    WatchProgress(options, nullptr);
+    SET_OPTION(options, CURLOPT_SOCKOPTFUNCTION, nullptr);
     Curl()->slist_free_all(afterStore);
+    if (!refused.empty() || !m_strCallbackFault.empty()) {
+        m_strLastFault = !refused.empty() ? refused : m_strCallbackFault;
+        return FALSE;
+    }
     if (code != CURLE_OK)
         return FALSE;
 
@@ -303,21 +397,34 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
     return TRUE;
 }
 
-std::size_t CFtpConnection::CollectReply(char* buffer, std::size_t size, std::size_t count, void* connection)
+std::size_t CFtpConnection::CollectReply(char* buffer, std::size_t size, std::size_t count, void* data)
 {
-    std::string line(buffer, size * count);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
-        line.pop_back();
-    // A reply line: three digits, then a blank (last line) or a dash (more to come).
-    auto digit = [&line](std::size_t i) { return line[i] >= '0' && line[i] <= '9'; };
-    if (line.size() >= 4 && digit(0) && digit(1) && digit(2) && (line[3] == ' ' || line[3] == '-'))
-        static_cast<CFtpConnection*>(connection)->m_strLastReply = line;
-    return size * count;
+    auto* connection = static_cast<CFtpConnection*>(data);
+    const bool kept = Guarded(connection->m_strCallbackFault, [&] {
+        std::string line(buffer, size * count);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+            line.pop_back();
+        // A reply line: three digits, then a blank (last line) or a dash (more to come).
+        auto digit = [&line](std::size_t i) { return line[i] >= '0' && line[i] <= '9'; };
+        if (line.size() < 4 || !digit(0) || !digit(1) || !digit(2) || (line[3] != ' ' && line[3] != '-'))
+            return;
+        connection->m_strLastReply = line;
+        // The server has spoken: the session hears it, so that a wait is counted from its last word.
+        if (connection->m_pSession != nullptr) {
+            DWORD bytes = static_cast<DWORD>(size * count);
+            connection->m_pSession->OnStatusCallback(connection->m_dwContext, INTERNET_STATUS_RESPONSE_RECEIVED,
+                                                     &bytes, sizeof bytes);
+        }
+    });
+    return kept ? size * count : 0;
 }
 
 void CFtpConnection::Close()
 {
+    // libcurl says goodbye (QUIT) as it lets the handle go: nobody is told of that reply.
+    m_pSession = nullptr;
     if (m_hCurl != nullptr)
         Curl()->easy_cleanup(m_hCurl);
     m_hCurl = nullptr;
 }
+#undef SET_OPTION

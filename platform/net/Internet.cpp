@@ -15,8 +15,6 @@ CFtpConnection* CInternetSession::GetFtpConnection(LPCSTR pstrServer, LPCSTR pst
 {
     const platform::FtpLogin login{pstrServer != nullptr ? pstrServer : "", nPort,
                                    pstrUserName != nullptr ? pstrUserName : "anonymous",
-                                   pstrPassword != nullptr ? pstrPassword : ""};
-    CFtpConnection* pConnection = platform::Services().connectFtp(login).release();
-    pConnection->m_pSession = m_bStatusCallback ? this : nullptr;
-    return pConnection;
+                                   pstrPassword != nullptr ? pstrPassword : "", m_bStatusCallback ? this : nullptr};
+    return platform::Services().connectFtp(login).release();
 }

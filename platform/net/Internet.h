@@ -31,7 +31,8 @@ class CInternetSession;
 class CFtpConnection {
 public:
     // Connects and logs in to the server, or throws a new CInternetException whose text carries the
-    // server's own last reply line when there was one.
+    // server's own last reply line when there was one, or the library's reason when it cannot be
+    // loaded or refuses an option. login.session, when given, hears of the log-in as of a store.
     static std::unique_ptr<CFtpConnection> Open(const platform::FtpLogin& login,
                                                 const platform::net::FtpTimeouts& timeouts);
     // Closes the connection if Close has not.
@@ -44,24 +45,26 @@ public:
     // FALSE when the local file is empty or cannot be read, the transfer breaks off or stalls, the
     // server refuses, or the server then reports another size (SIZE) than was sent. A server that
     // does not know SIZE is taken at its word. While it stores, a session with status callbacks
-    // enabled hears INTERNET_STATUS_REQUEST_SENT with dwContext (see CInternetSession).
+    // enabled hears of it with dwContext (see CInternetSession).
     BOOL PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD dwFlags = FTP_TRANSFER_TYPE_BINARY,
                  DWORD_PTR dwContext = 1);
 
-    // Why the last PutFile was FALSE when it found the fault itself (an empty local file, or another
-    // stored size, both sizes told); empty after any other outcome, which the caller tells itself.
+    // Why the last PutFile was FALSE when it found the fault itself (an empty local file, another
+    // stored size with both sizes told, an option the library refused, a status callback that threw);
+    // empty after any other outcome, which the caller tells itself.
     CString GetLastPutFileFault() const { return m_strLastFault; }
 
     // Says goodbye to the server and lets the connection go. Safe to call more than once.
     virtual void Close();
 
 private:
-    friend class CInternetSession;
     CFtpConnection() = default;
-    // libcurl's header function: keeps the server's last reply line.
-    static std::size_t CollectReply(char* buffer, std::size_t size, std::size_t count, void* connection);
+    // libcurl's header function: keeps the server's last reply line and tells the session of it.
+    static std::size_t CollectReply(char* buffer, std::size_t size, std::size_t count, void* data);
 
-    CInternetSession* m_pSession = nullptr;  // told of a store's progress; none without status callbacks
+    CInternetSession* m_pSession = nullptr;  // told of the progress; none without status callbacks
+    DWORD_PTR m_dwContext = 1;               // of the step under way, for the session's callback
+    std::string m_strCallbackFault;          // why a callback ended the last step, when one did
 
     void* m_hCurl = nullptr;  // the libcurl easy handle, which holds the logged-in connection
     std::string m_strLastReply;  // the server's last reply line, without its line end
@@ -79,11 +82,14 @@ public:
                               LPCSTR = nullptr, DWORD = 0) {}
     virtual ~CInternetSession() = default;
 
-    // Enabled before a connection is made, OnStatusCallback hears of its stores on the thread that
-    // stores: INTERNET_STATUS_REQUEST_SENT with a DWORD of the bytes that reached the server since the
-    // last call (taken by its end of the data connection, not merely handed to this machine's socket),
-    // at least about once a second, with 0 while nothing moves, the wait for the server to open the
-    // data connection included. After a store that the server confirmed, they add up to the file's size.
+    // Enabled before a connection is made, OnStatusCallback hears of it on the thread that works it,
+    // from the connect through the log-in and every store to the store's size check:
+    // INTERNET_STATUS_REQUEST_SENT with a DWORD of the bytes of a store that reached the server since
+    // the last call (taken by its end of the data connection, not merely handed to this machine's
+    // socket), at least about once a second, with 0 while nothing moves; and
+    // INTERNET_STATUS_RESPONSE_RECEIVED with a DWORD of the bytes of each reply line of the server.
+    // After a store that the server confirmed, the bytes sent add up to the file's size. A callback
+    // that throws ends the step as failed, with its exception's text as the reason.
     BOOL EnableStatusCallback(BOOL bEnable = TRUE) { m_bStatusCallback = bEnable; return TRUE; }
     virtual void OnStatusCallback(DWORD_PTR, DWORD, LPVOID, DWORD) {}
 

@@ -14,6 +14,7 @@
 #include "platform/net/InternetDefs.h"
 
 class CFtpConnection;
+class CInternetSession;
 class CWnd;
 
 namespace platform {
@@ -46,6 +47,7 @@ struct FtpLogin {
     INTERNET_PORT port;
     std::string user;
     std::string password;
+    CInternetSession* session = nullptr;  // hears of the log-in's progress; nullptr: nobody does
 };
 
 struct AppServices {
@@ -61,7 +63,11 @@ struct AppServices {
     std::function<std::unique_ptr<CFtpConnection>(const FtpLogin&)> connectFtp;
     // True when the process can use sockets.
     std::function<bool()> startSockets;
+    // The wall clock, in seconds since 1970: what the log's time stamps show. It may step back.
     std::function<std::time_t()> now;
+    // Milliseconds from a clock that only moves forward, whatever is done to the wall clock: what a
+    // wait is measured on.
+    std::function<ULONGLONG()> tickCount;
     // 932 (Shift-JIS), 936 (GBK), 949 (Korean), 950 (Big5), 65001 (UTF-8); anything else is single-byte.
     std::function<UINT()> codePage;
     std::string programPath;  // the program file's full path

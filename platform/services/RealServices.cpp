@@ -14,6 +14,7 @@ AppServices MakeRealServices()
     services.connectFtp = [](const FtpLogin& login) { return CFtpConnection::Open(login, net::kDefaultFtpTimeouts); };
     services.startSockets = StartSystemSockets;
     services.now = WallClockNow;
+    services.tickCount = SteadyClockMs;
     services.codePage = LocaleCodePage;
     services.programPath = RunningProgramPath();
     return services;

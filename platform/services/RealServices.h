@@ -12,6 +12,7 @@ void ReportMissingFolderInQt(const FileDialogRequest& request, const std::string
 bool StartSystemThread(std::function<void()> work);
 bool StartSystemSockets();
 std::time_t WallClockNow();
+ULONGLONG SteadyClockMs();
 UINT LocaleCodePage();
 std::string RunningProgramPath();
 

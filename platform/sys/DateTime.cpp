@@ -19,6 +19,17 @@ std::time_t platform::WallClockNow()
     return std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
 }
 
+ULONGLONG platform::SteadyClockMs()
+{
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<ULONGLONG>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+ULONGLONG GetTickCount64()
+{
+    return platform::Services().tickCount();
+}
+
 COleDateTime COleDateTime::GetCurrentTime()
 {
     const std::time_t now = platform::Services().now();

@@ -6,6 +6,10 @@
 
 constexpr DWORD LANG_USER_DEFAULT = 0x0400;
 
+// Milliseconds since some fixed moment, from a clock that only moves forward: a wait measured on it
+// holds when the wall clock is set back or forward.
+ULONGLONG GetTickCount64();
+
 class COleDateTimeSpan {
 public:
     explicit COleDateTimeSpan(double days) : m_span(days) {}

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 
 #include "platform/net/InternetTimeouts.h"
 #include "platform/ui/Thread.h"
@@ -212,10 +213,11 @@ TEST_F(CopyPageTest, AScaleThatIsOffFailsWithTheConnectionText)
     EXPECT_EQ(wizard.boxes[0].text, error);
 }
 
-TEST_F(CopyPageTest, CancelIsRefusedWhileASilentScaleHoldsTheUploadWhichEndsWithinItsTimeOut)
+TEST_F(CopyPageTest, ASilentScaleIsCountedFromTheStartRefusesCancelAndEndsAtItsTimeOut)
 {
     ScaleSimulator scale(kRecoveryAddress, {"--silent"});
     ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    test_services::SetFtpTimeouts({10000, 5, 3000, 2});  // the greeting is waited for five seconds
     QElapsedTimer clock;
     clock.start();
     Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
@@ -225,8 +227,27 @@ TEST_F(CopyPageTest, CancelIsRefusedWhileASilentScaleHoldsTheUploadWhichEndsWith
     EXPECT_EQ(wizard.EndResult(), 0);
     EXPECT_EQ(wizard.Active(), 5);
 
-    ASSERT_TRUE(WaitForResult(sheet.m_Page4));
-    EXPECT_LT(clock.elapsed(), 2000 + 3000);  // the greeting's wait and a margin
+    // The scale never greets: the line counts the seconds it has been silent, from the first.
+    std::vector<std::pair<int, qint64>> counts;  // each count as it appears, and when
+    const std::regex waiting(R"(^Waiting for the scale\.\.\. (\d+) s$)");
+    ASSERT_TRUE(wizard.PumpUntil([&] {
+        const std::string text = wizard.Text(&sheet.m_Page4, IDC_COPY_PROGRESS_TEXT);
+        std::smatch m;
+        if (std::regex_match(text, m, waiting) && (counts.empty() || counts.back().first != std::stoi(m[1])))
+            counts.emplace_back(std::stoi(m[1]), clock.elapsed());
+        return sheet.m_Page4.m_bCopyDone && !sheet.m_Page4.m_bCopying;
+    }, 15000));
+    ASSERT_GE(counts.size(), 3u);
+    EXPECT_EQ(counts[0].first, 1);
+    EXPECT_LT(counts[0].second, 3000);
+    for (std::size_t i = 1; i < counts.size(); ++i)
+        EXPECT_EQ(counts[i].first, counts[i - 1].first + 1);
+    EXPECT_GE(clock.elapsed(), 4900);         // the time-out, not sooner...
+    EXPECT_LT(clock.elapsed(), 5000 + 3000);  // ...and a margin
+    RecordProperty("firstCountMs", std::to_string(counts[0].second));
+    RecordProperty("resultMs", std::to_string(clock.elapsed()));
+    ASSERT_EQ(wizard.boxes.size(), 2u);
+    EXPECT_EQ(wizard.boxes[1].text, "No reply from 192.168.10.1 port 21: Timeout was reached");
     EXPECT_EQ(sheet.m_Page4.m_bCopyOK, FALSE);
     EXPECT_EQ(Shown(&sheet.m_Page4), "001");
     wizard.Press(WizardButton::Cancel);

@@ -2,9 +2,11 @@
 // by which commands, and the FALSE of every failed send.
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "platform/net/Internet.h"
+#include "tests/support/NetFtpAttempt.h"
 #include "tests/support/NetNamespace.h"
 #include "tests/support/NetTestFile.h"
 #include "tests/support/ScaleSimulator.h"
@@ -12,6 +14,7 @@
 namespace {
 
 using tarvel::test::kRecoveryAddress;
+using tarvel::test::NetFtpAttempt;
 using tarvel::test::NetTestFile;
 using tarvel::test::ReadWholeFile;
 using tarvel::test::ScaleSimulator;
@@ -186,6 +189,39 @@ TEST_F(FtpPutFilePlatformTest, TheStoredSizeIsCheckedWhereTheScaleTellsIt)
         EXPECT_TRUE(ReadWholeFile(scale.StoredPath("d:\\boot.bin")) == image.Bytes());
         EXPECT_NE(scale.Commands().find("SIZE d:\\boot.bin\n"), std::string::npos) << scale.Commands();
     }
+}
+
+// What makes libcurl end a step (a status report that throws, an option it refuses) fails that step
+// with the reason, instead of unwinding through libcurl's frames or running without the option.
+TEST_F(FtpPutFilePlatformTest, WhatStopsLibcurlFailsTheStepWithItsReason)
+{
+    ScaleSimulator scale(kRecoveryAddress);
+    ASSERT_TRUE(scale.IsReady()) << scale.Error();
+    struct FailingSession : CInternetSession {
+        DWORD failing = INTERNET_STATUS_RESPONSE_RECEIVED;  // a store's reports fail once bytes move
+        FailingSession() { EnableStatusCallback(TRUE); }
+        void OnStatusCallback(DWORD_PTR, DWORD status, LPVOID info, DWORD) override
+        {
+            if (status == failing && (status != INTERNET_STATUS_REQUEST_SENT || *static_cast<DWORD*>(info) != 0))
+                throw std::runtime_error("page gone");
+        }
+    } session;
+    const std::string tooLong(9000000, 'x');  // beyond what libcurl takes as a string option
+    const std::string badArgument = ": A libcurl function was given a bad argument";
+    NetFtpAttempt failing, refused;
+    failing.Connect(kRecoveryAddress, &session);
+    EXPECT_EQ(failing.text, "Stopped by a failed status report: page gone");
+    refused.Connect(kRecoveryAddress, &session, tooLong.c_str());
+    EXPECT_EQ(refused.text, "The Internet library refused CURLOPT_PASSWORD" + badArgument);
+
+    session.failing = INTERNET_STATUS_REQUEST_SENT;
+    Connection connection = Open(session);
+    ASSERT_TRUE(connection);
+    const NetTestFile image(1024 * 1024, 4);
+    EXPECT_EQ(connection->PutFile(image.Path().c_str(), "d:\\boot.bin"), FALSE);
+    EXPECT_EQ(connection->GetLastPutFileFault(), "Stopped by a failed status report: page gone");
+    EXPECT_EQ(connection->PutFile(image.Path().c_str(), tooLong.c_str()), FALSE);
+    EXPECT_EQ(connection->GetLastPutFileFault(), "The Internet library refused CURLOPT_URL" + badArgument);
 }
 
 }  // namespace

@@ -7,12 +7,13 @@ namespace tarvel::test {
 
 NetFtpAttempt::~NetFtpAttempt() { Close(); }
 
-void NetFtpAttempt::Connect(const char* server)
+void NetFtpAttempt::Connect(const char* server, CInternetSession* given, const char* password)
 {
-    CInternetSession session;
+    CInternetSession own;
+    CInternetSession& session = given != nullptr ? *given : own;
     const auto start = std::chrono::steady_clock::now();
     try {
-        connection = session.GetFtpConnection(server, "test", "vamek", 21, FALSE);
+        connection = session.GetFtpConnection(server, "test", password, 21, FALSE);
     } catch (CInternetException* e) {
         thrown = true;
         error = e->m_dwError;
@@ -23,7 +24,7 @@ void NetFtpAttempt::Connect(const char* server)
         e->Delete();
     }
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    session.Close();
+    own.Close();
 }
 
 void NetFtpAttempt::Close()

@@ -20,8 +20,8 @@ struct NetFtpAttempt {
     NetFtpAttempt(const NetFtpAttempt&) = delete;
     NetFtpAttempt& operator=(const NetFtpAttempt&) = delete;
 
-    // Opens port 21 of the server as user "test" in active mode.
-    void Connect(const char* server);
+    // Opens port 21 of the server as user "test" in active mode, in a session of its own or the one given.
+    void Connect(const char* server, CInternetSession* session = nullptr, const char* password = "vamek");
     // Closes and deletes the connection, if any.
     void Close();
 };

@@ -28,6 +28,7 @@ struct Settings {
     platform::net::FtpTimeouts ftpTimeouts = platform::net::kDefaultFtpTimeouts;
     std::atomic<InternetFault> ftpFault{InternetFault::None};
     std::atomic<bool> socketsFail{false};
+    std::atomic<long> wallClockShift{0};
     std::atomic<UINT> codePage{0};
     std::string programPath = platform::RunningProgramPath();
 };
@@ -115,7 +116,8 @@ void Wire()
     services.startWorker = StartCountedThread;
     services.connectFtp = ConnectShortenedFtp;
     services.startSockets = [] { return !Set().socketsFail.load() && platform::StartSystemSockets(); };
-    services.now = platform::WallClockNow;
+    services.now = [] { return platform::WallClockNow() + Set().wallClockShift.load(); };
+    services.tickCount = platform::SteadyClockMs;
     services.codePage = [] {
         const UINT forced = Set().codePage.load();
         return forced != 0 ? forced : platform::LocaleCodePage();
@@ -139,6 +141,7 @@ void Reset()
     RestoreFtpTimeouts();
     Set().ftpFault = InternetFault::None;
     SetSocketInitFails(false);
+    Set().wallClockShift = 0;
     SetCodePage(0);
 }
 
@@ -205,6 +208,11 @@ void RestoreFtpTimeouts()
 void InjectInternetFault(InternetFault fault)
 {
     Set().ftpFault = fault;
+}
+
+void StepWallClock(long seconds)
+{
+    Set().wallClockShift += seconds;
 }
 
 void SetSocketInitFails(bool fails)

@@ -1,7 +1,7 @@
 // The services that tests wire into the application object in place of the program's: message
 // boxes answered by a handler while the real box is open, scripted file dialog answers, counted
-// worker threads, FTP with shorter time-outs or a fault, sockets that fail to start, a forced code
-// page and a program path of the test's choosing. Each setter changes what the services do from
+// worker threads, FTP with shorter time-outs or a fault, sockets that fail to start, a wall clock
+// that is set back, a forced code page and a program path of the test's choosing. Each setter changes what the services do from
 // then on; Reset puts them back as a run of the program finds them.
 #pragma once
 
@@ -60,6 +60,9 @@ enum class InternetFault {
 };
 // The next FTP connection attempt meets the fault, then the service behaves again.
 void InjectInternetFault(InternetFault fault);
+
+// The wall clock jumps by this many seconds (back when negative), as when a time server sets it.
+void StepWallClock(long seconds);
 
 // Sockets cannot be started for the process.
 void SetSocketInitFails(bool fails);
