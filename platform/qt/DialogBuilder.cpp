@@ -14,7 +14,7 @@
 
 #include "platform/sys/ResourceFormat.h"
 #include "platform/ui/IPAddressCtrl.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Thread.h"
 #include "platform/ui/VersionResource.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 #include "platform/services/RealServices.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace {
 
