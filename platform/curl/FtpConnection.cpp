@@ -195,6 +195,11 @@ int TellStoreProgress(void* progress, curl_off_t, curl_off_t, curl_off_t, curl_o
 
 }  // namespace
 
+// Here the connection is libcurl's easy handle.
+struct CFtpConnection::Impl {
+    CURL* curl = nullptr;
+};
+
 std::unique_ptr<CFtpConnection> CFtpConnection::Open(const platform::FtpLogin& login,
                                                      const platform::net::FtpTimeouts& timeouts)
 {
@@ -205,7 +210,8 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const platform::FtpLogin& l
         throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR,
                                      "The Internet library (libcurl.so.4) cannot be loaded");
     std::unique_ptr<CFtpConnection> connection(new CFtpConnection);
-    CURL* curl = connection->m_hCurl = Curl()->easy_init();
+    connection->m_pImpl = new Impl;
+    CURL* curl = connection->m_pImpl->curl = Curl()->easy_init();
     if (curl == nullptr)
         throw new CInternetException(ERROR_NOT_ENOUGH_MEMORY, Curl()->easy_strerror(CURLE_OUT_OF_MEMORY));
     connection->m_strBaseUrl = "ftp://" + server + ":" + std::to_string(login.port) + "/";
@@ -244,8 +250,9 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const platform::FtpLogin& l
 BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD /*dwFlags*/, DWORD_PTR dwContext)
 {
     m_strLastFault.clear();
-    if (m_hCurl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
+    if (m_pImpl == nullptr || m_pImpl->curl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
         return FALSE;
+    CURL* const curl = m_pImpl->curl;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(pstrLocalFile, "rbe"), &std::fclose);
     struct stat status {};
     if (file == nullptr || ::fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode))
@@ -264,28 +271,28 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
     if (afterStore == nullptr)
         return FALSE;
     const std::string url = m_strBaseUrl + EscapeName(remoteName);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_NOBODY, 0L);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_UPLOAD, 1L);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_URL, url.c_str());
-    Curl()->easy_setopt(m_hCurl, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_READDATA, file.get());  // read by libcurl's own fread, in large blocks
-    Curl()->easy_setopt(m_hCurl, CURLOPT_INFILESIZE_LARGE, size);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, afterStore);
+    Curl()->easy_setopt(curl, CURLOPT_NOBODY, 0L);
+    Curl()->easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    Curl()->easy_setopt(curl, CURLOPT_URL, url.c_str());
+    Curl()->easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
+    Curl()->easy_setopt(curl, CURLOPT_READDATA, file.get());  // read by libcurl's own fread, in large blocks
+    Curl()->easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, size);
+    Curl()->easy_setopt(curl, CURLOPT_POSTQUOTE, afterStore);
     StoreProgress progress{m_pSession, dwContext};
     const bool tellProgress = m_pSession != nullptr;
     if (tellProgress) {
-        Curl()->easy_setopt(m_hCurl, CURLOPT_NOPROGRESS, 0L);
-        Curl()->easy_setopt(m_hCurl, CURLOPT_XFERINFOFUNCTION, &TellStoreProgress);
-        Curl()->easy_setopt(m_hCurl, CURLOPT_XFERINFODATA, &progress);
-        Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTFUNCTION, &KeepDataSocket);
-        Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTDATA, &progress);
+        Curl()->easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+        Curl()->easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &TellStoreProgress);
+        Curl()->easy_setopt(curl, CURLOPT_XFERINFODATA, &progress);
+        Curl()->easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, &KeepDataSocket);
+        Curl()->easy_setopt(curl, CURLOPT_SOCKOPTDATA, &progress);
     }
     m_strLastReply.clear();
-    const CURLcode code = Curl()->easy_perform(m_hCurl);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_READDATA, nullptr);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_POSTQUOTE, nullptr);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_NOPROGRESS, 1L);
-    Curl()->easy_setopt(m_hCurl, CURLOPT_SOCKOPTFUNCTION, nullptr);
+    const CURLcode code = Curl()->easy_perform(curl);
+    Curl()->easy_setopt(curl, CURLOPT_READDATA, nullptr);
+    Curl()->easy_setopt(curl, CURLOPT_POSTQUOTE, nullptr);
+    Curl()->easy_setopt(curl, CURLOPT_NOPROGRESS, 1L);
+    Curl()->easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, nullptr);
     Curl()->slist_free_all(afterStore);
     if (code != CURLE_OK)
         return FALSE;
@@ -317,7 +324,8 @@ std::size_t CFtpConnection::CollectReply(char* buffer, std::size_t size, std::si
 
 void CFtpConnection::Close()
 {
-    if (m_hCurl != nullptr)
-        Curl()->easy_cleanup(m_hCurl);
-    m_hCurl = nullptr;
+    if (m_pImpl != nullptr && m_pImpl->curl != nullptr)
+        Curl()->easy_cleanup(m_pImpl->curl);
+    delete m_pImpl;
+    m_pImpl = nullptr;
 }
