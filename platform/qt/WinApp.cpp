@@ -1,5 +1,5 @@
-// The application object, and the real services behind the framework calls that reach the operator
-// or the system: message boxes, worker threads, the program's path and its version data.
+// The real services behind the framework calls that reach the operator or the system, over Qt:
+// message boxes, worker threads, the program's path and its version data.
 #include "platform/ui/WinApp.h"
 
 #include <QCoreApplication>
@@ -8,80 +8,13 @@
 #include <thread>
 
 #include "platform/services/RealServices.h"
-#include "platform/sys/StringRes.h"
-#include "platform/ui/MessageBox.h"
-#include "platform/ui/Thread.h"
 #include "platform/ui/VersionResource.h"
 #include "platform/qt/WindowImpl.h"
 
-namespace {
-
-CWinApp* g_pApp = nullptr;
-
-int ShowMessageBox(const CString& text, UINT nType, UINT nIDHelp)
-{
-    const char* caption = g_pApp != nullptr && g_pApp->m_pszAppName != nullptr ? g_pApp->m_pszAppName : "";
-    return platform::Services().showMessageBox({text, caption, nType, nIDHelp});
-}
-
-}  // namespace
-
-CWinApp::CWinApp()
-{
-    g_pApp = this;
-}
-
-CWinApp::~CWinApp()
-{
-    platform::InstallServices(nullptr);
-    g_pApp = nullptr;
-}
-
-// The help-file path is the program's path with the extension HLP in place of its own.
-void CWinApp::UseServices(platform::AppServices services)
-{
-    m_services = std::move(services);
-    platform::InstallServices(&m_services);
-    const CString& path = m_services.programPath;
-    const std::size_t nameStart = path.rfind('/') + 1;  // 0 without a folder
-    const std::size_t dot = path.rfind('.');
-    const std::size_t end = dot != CString::npos && dot > nameStart ? dot : path.size();
-    m_strHelpFilePath = path.substr(0, end) + ".HLP";
-    m_strAppName = path.substr(nameStart, end - nameStart);
-    m_pszHelpFilePath = m_strHelpFilePath.c_str();
-    m_pszAppName = m_strAppName.c_str();
-}
-
-CWinApp* AfxGetApp()
-{
-    return g_pApp;
-}
-
 QWidget* MainWindowWidget()
 {
-    return g_pApp != nullptr && g_pApp->m_pMainWnd != nullptr ? g_pApp->m_pMainWnd->GetImpl()->widget.data() : nullptr;
-}
-
-int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
-{
-    return ShowMessageBox(LoadString(nIDPrompt), nType, nIDHelp);
-}
-
-int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
-{
-    return ShowMessageBox(lpszText != nullptr ? lpszText : "", nType, nIDHelp);
-}
-
-CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
-{
-    auto* thread = new CWinThread();
-    if (platform::Services().startWorker([pfnThreadProc, pParam, thread] {
-            pfnThreadProc(pParam);
-            delete thread;
-        }))
-        return thread;
-    delete thread;
-    return nullptr;
+    const CWinApp* app = AfxGetApp();
+    return app != nullptr && app->m_pMainWnd != nullptr ? app->m_pMainWnd->GetImpl()->widget.data() : nullptr;
 }
 
 // Windows reads a program's name and version from the resource in its file; here the toolkit keeps
@@ -93,7 +26,7 @@ void ApplyVersionResource(const VersionResource& version)
 }
 
 // Over the main window, plain text.
-int platform::ShowQtMessageBox(const MessageBoxRequest& request)
+int platform::ShowSystemMessageBox(const MessageBoxRequest& request)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(request.caption.c_str()),
                     QString::fromLocal8Bit(request.text.c_str()), QMessageBox::Ok, MainWindowWidget());

@@ -52,7 +52,7 @@ int ShowAnsweredMessageBox(const platform::MessageBoxRequest& request)
                 box->done(result);
         });
     }
-    return platform::ShowQtMessageBox(request);
+    return platform::ShowSystemMessageBox(request);
 }
 
 platform::FileDialogAnswer AskScriptedFileDialog(const platform::FileDialogRequest& request)
@@ -60,7 +60,7 @@ platform::FileDialogAnswer AskScriptedFileDialog(const platform::FileDialogReque
     Set().lastFileDialog = FileDialogCall{request.openFileDialog, request.defExt, request.fileName, request.flags,
                                           request.filter};
     if (Set().realFileDialog)
-        return platform::AskQtFileDialog(request);
+        return platform::AskSystemFileName(request);
     const platform::FileDialogAnswer answer = Set().nextFileDialog.value_or(platform::FileDialogAnswer{});
     Set().nextFileDialog.reset();
     return answer;
@@ -70,7 +70,7 @@ platform::FileDialogAnswer AskScriptedFileDialog(const platform::FileDialogReque
 void ReportMissingFolder(const platform::FileDialogRequest& request, const std::string& folder)
 {
     if (Set().realFileDialog)
-        platform::ReportMissingFolderInQt(request, folder);
+        platform::ReportSystemMissingFolder(request, folder);
     Set().nextFileDialog.reset();
 }
 
