@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/sys/ResourceFormat.h"
+#include "platform/sys/ResourceLookup.h"
 #include "platform/win32/ui/SheetShim.h"
 
 namespace {
@@ -90,15 +90,6 @@ void WriteClass(TemplateWriter& out, ControlKind kind)
 }
 
 }  // namespace
-
-const DialogTemplate* FindDialogTemplate(UINT nID)
-{
-    for (std::size_t i = 0; i < g_dialogTemplateCount; ++i) {
-        if (g_dialogTemplates[i]->id == nID)
-            return g_dialogTemplates[i];
-    }
-    return nullptr;
-}
 
 std::vector<std::uint32_t> BuildDialogTemplate(UINT nIDTemplate)
 {

@@ -5,14 +5,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/sys/ResourceFormat.h"
+#include "platform/sys/WinTypes.h"
 
 // The picture control's ID in a built template (its table gives it none): the page finds it by
 // this ID to put bitmap 141 into it.
 constexpr int kPictureControlId = 0x7F00;
-
-// The table of the template with this ID; nullptr when there is none.
-const DialogTemplate* FindDialogTemplate(UINT nID);
 
 // The template's bytes, DWORD-aligned; empty when there is no template of this ID.
 std::vector<std::uint32_t> BuildDialogTemplate(UINT nIDTemplate);

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "platform/sys/ResourceFormat.h"
+#include "platform/sys/ResourceLookup.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/IPAddressCtrl.h"
 #include "platform/ui/WinApp.h"
@@ -31,12 +31,10 @@ void* Bitmap(UINT nID)
             return bitmap;
     }
     void* bitmap = nullptr;
-    for (std::size_t i = 0; i < g_bitmapCount && bitmap == nullptr; ++i) {
-        if (g_bitmaps[i].id == nID) {
-            const XpmPixels image = DecodeXpm(g_bitmaps[i].xpm);
-            if (!image.pixels.empty())
-                bitmap = win32::ui::CreatePicture(image.width, image.height, image.pixels.data());
-        }
+    if (const ImageResource* resource = FindImage(g_bitmaps, g_bitmapCount, nID)) {
+        const XpmPixels image = DecodeXpm(resource->xpm);
+        if (!image.pixels.empty())
+            bitmap = win32::ui::CreatePicture(image.width, image.height, image.pixels.data());
     }
     made.emplace_back(nID, bitmap);
     return bitmap;
