@@ -10,6 +10,7 @@
 #   make windows      the Windows program cross-built with mingw-w64: build-windows/, with its
 #                     portable archive TarvelWiz-1.0.0.1-Windows-x86_64.zip
 #   make demo-windows the Windows wizard under Wine against the demo's simulated scales
+#   make test-windows the Windows test programs under Wine (so far those that need no wizard harness)
 
 BUILD      ?= build
 WIN_BUILD  ?= build-windows
@@ -24,7 +25,7 @@ CMAKE_GEN  := -G Ninja
 PREFIX     ?= $(HOME)/.local
 
 .PHONY: all deps build build-sanitize run demo test test-plain test-sanitize screenshots bench clean \
-        install uninstall package windows demo-windows
+        install uninstall package windows demo-windows test-windows
 
 all: build
 
@@ -102,6 +103,9 @@ $(WIN_BUILD)/build.ninja: | deps
 windows: deps $(WIN_BUILD)/build.ninja
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 	cd $(WIN_BUILD) && cpack
+
+test-windows: windows
+	cd $(WIN_BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
 
 # The demo's scales and namespace (make demo needs the demo group; Wine comes with the windows one).
 demo-windows:

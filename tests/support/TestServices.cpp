@@ -1,9 +1,5 @@
 #include "tests/support/TestServices.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
 #include <atomic>
 #include <mutex>
 #include <new>
@@ -12,6 +8,7 @@
 #include "platform/net/Internet.h"
 #include "platform/services/RealServices.h"
 #include "platform/ui/WinApp.h"
+#include "tests/support/MessageBoxAnswer.h"
 
 namespace test_services {
 namespace {
@@ -38,19 +35,12 @@ Settings& Set()
     return settings;
 }
 
-// The real Qt box, closed by the handler once its modal loop runs.
+// The real box, closed by the handler once its modal loop runs.
 int ShowAnsweredMessageBox(const platform::MessageBoxRequest& request)
 {
     if (auto answer = Set().messageBoxHandler) {
         const MessageBoxCall call{request.text, request.caption, request.type, request.helpId};
-        QTimer::singleShot(0, qApp, [answer, call] {
-            // What the modal loop has delivered by now is what the operator sees behind the box.
-            QCoreApplication::sendPostedEvents();
-            QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            const int result = answer(call);
-            if (box)
-                box->done(result);
-        });
+        AnswerNextMessageBox([answer, call] { return answer(call); });
     }
     return platform::ShowSystemMessageBox(request);
 }
