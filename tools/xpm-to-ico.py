@@ -16,8 +16,8 @@ def read_xpm(path):
     width, height, colours, cpp = (int(n) for n in strings[0].split()[:4])
     palette = {}
     for line in strings[1:1 + colours]:
-        key, spec = line[:cpp], line[cpp:].split()
-        value = spec[spec.index("c") + 1]
+        key, fields = line[:cpp], line[cpp:].split()
+        value = fields[fields.index("c") + 1]
         palette[key] = (0, 0, 0, 0) if value.lower() == "none" else (
             int(value[1:3], 16), int(value[3:5], 16), int(value[5:7], 16), 255)
     rows = []
