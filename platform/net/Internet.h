@@ -1,6 +1,7 @@
 // The Internet classes: a session, the FTP connections it makes, and their exception. A connection
-// speaks FTP through the backend's client (libcurl on Linux): active mode (the scale opens the data connection back to this machine),
-// binary transfers, logged in as a step of its own before anything is stored.
+// speaks FTP through the backend's client (libcurl on Linux): active mode (the scale opens the data
+// connection back to this machine), binary transfers, logged in as a step of its own before anything
+// is stored.
 #pragma once
 
 #include <memory>
