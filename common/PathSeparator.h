@@ -2,5 +2,7 @@
 // these constants; remote names on the scale ("d:\boot.bin") belong to the scale and keep theirs.
 #pragma once
 
-constexpr char kPathSeparator = '/';
-constexpr const char* kPathSeparatorString = "/";
+#include "platform/sys/PathSeparator.h"
+
+constexpr char kPathSeparator = platform::kDirectorySeparator;
+constexpr const char* kPathSeparatorString = platform::kDirectorySeparatorString;

@@ -8,8 +8,12 @@
 # BOOT.MOT, FONT.MOT, APLY.MOT (Motorola S-record, converted by the wizard) in a folder with a long
 # name, "demo-images/service/scale firmware/release", as they often lie on a service PC.
 # What each scale stores is left in <build>/demo-scales/<address>/.
+#
+#   demo.sh [BUILD [COMMAND...]]   the command that runs the wizard: BUILD/TarvelWiz unless given
 set -eu
 BUILD=$(cd "${1:-build}" && pwd)
+[ $# -gt 0 ] && shift
+[ $# -gt 0 ] || set -- "$BUILD/TarvelWiz"
 SOURCE=$(cd "$(dirname "$0")/.." && pwd)
 
 IMAGES="$BUILD/demo-images/service/scale firmware/release"
@@ -37,4 +41,4 @@ exec "$SOURCE/tests/rig/netns-run.sh" --address 10.87.20.6 --address 10.87.20.7 
     --scale "10.87.20.5:$SCALES/10.87.20.5" \
     --scale "10.87.20.6:$SCALES/10.87.20.6:refuse-store,refuse-store-count=1" \
     --scale "10.87.20.7:$SCALES/10.87.20.7:rate=1024" \
-    -- "$BUILD/TarvelWiz"
+    -- "$@"

@@ -13,6 +13,8 @@
 #   bench  the simulated scale and the rig, and curl, the upload's peer
 #   windows the mingw-w64 cross compilers (posix threads), Wine to run and test the Windows program,
 #          GoogleTest's sources to cross-build it, icoutils to read the built program's resources
+#   shots  Xvfb, ImageMagick's import and xdotool, to walk the real windows of a run on a virtual
+#          display and screenshot them
 set -eu
 
 packages_of() {
@@ -23,8 +25,9 @@ packages_of() {
     demo) echo "python3-pyftpdlib iproute2 util-linux xvfb xauth" ;;
     bench) echo "python3-pyftpdlib iproute2 util-linux curl" ;;
     windows) echo "g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest icoutils zip" ;;
+    shots) echo "xvfb xauth imagemagick xdotool" ;;
     *)
-        echo "install-deps: no package group '$1' (build, run, test, demo, bench, windows)" >&2
+        echo "install-deps: no package group '$1' (build, run, test, demo, bench, windows, shots)" >&2
         return 1
         ;;
     esac

@@ -6,7 +6,7 @@
 #include "bench/start/FirstPaintSignal.h"
 #include "platform/services/RealServices.h"
 #include "platform/ui/WinApp.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 #include "wizard/ZeltoSheet.h"
 
 int main(int, char* argv[])

@@ -1,6 +1,7 @@
 // The Internet classes: a session, the FTP connections it makes, and their exception. A connection
-// speaks FTP through libcurl: active mode (the scale opens the data connection back to this machine),
-// binary transfers, logged in as a step of its own before anything is stored.
+// speaks FTP through the backend's client (libcurl on Linux): active mode (the scale opens the data
+// connection back to this machine), binary transfers, logged in as a step of its own before anything
+// is stored.
 #pragma once
 
 #include <memory>
@@ -66,7 +67,8 @@ private:
     DWORD_PTR m_dwContext = 1;               // of the step under way, for the session's callback
     std::string m_strCallbackFault;          // why a callback ended the last step, when one did
 
-    void* m_hCurl = nullptr;  // the libcurl easy handle, which holds the logged-in connection
+    struct Impl;               // the backend's side, which holds the logged-in connection
+    Impl* m_pImpl = nullptr;  // made by Open, let go by Close
     std::string m_strLastReply;  // the server's last reply line, without its line end
     CString m_strLastFault;
     std::string m_strBaseUrl;  // "ftp://server:port/"

@@ -7,9 +7,9 @@ namespace platform {
 AppServices MakeRealServices()
 {
     AppServices services;
-    services.showMessageBox = ShowQtMessageBox;
-    services.askFileName = AskQtFileDialog;
-    services.reportMissingFolder = ReportMissingFolderInQt;
+    services.showMessageBox = ShowSystemMessageBox;
+    services.askFileName = AskSystemFileName;
+    services.reportMissingFolder = ReportSystemMissingFolder;
     services.startWorker = StartSystemThread;
     services.connectFtp = [](const FtpLogin& login) { return CFtpConnection::Open(login, net::kDefaultFtpTimeouts); };
     services.startSockets = StartSystemSockets;

@@ -2,7 +2,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 
 #include "platform/sys/CodePage.h"
 #include "platform/sys/ResourceFormat.h"
@@ -16,17 +15,22 @@ CString LoadString(UINT nID)
     return CString();
 }
 
+// Measured first, then written: the standard library's formatting alone, on every system.
 CString FormatString(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    char* text = nullptr;
-    const int length = vasprintf(&text, format, args);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, args);
     va_end(args);
-    if (length < 0)
-        return CString();
-    const CString result(text, static_cast<std::size_t>(length));
-    std::free(text);
+    CString result;
+    if (length > 0) {
+        result.resize(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(result.data(), result.size(), format, again);
+        result.resize(static_cast<std::size_t>(length));
+    }
+    va_end(again);
     return result;
 }
 

@@ -11,7 +11,7 @@
 #include <regex>
 #include <thread>
 
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 #include "resources/ControlIds.h"
 #include "tests/support/NetNamespace.h"
 #include "tests/support/ScaleSimulator.h"

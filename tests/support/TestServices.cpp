@@ -1,9 +1,5 @@
 #include "tests/support/TestServices.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
 #include <atomic>
 #include <mutex>
 #include <new>
@@ -12,6 +8,7 @@
 #include "platform/net/Internet.h"
 #include "platform/services/RealServices.h"
 #include "platform/ui/WinApp.h"
+#include "tests/support/MessageBoxAnswer.h"
 
 namespace test_services {
 namespace {
@@ -39,21 +36,14 @@ Settings& Set()
     return settings;
 }
 
-// The real Qt box, closed by the handler once its modal loop runs.
+// The real box, closed by the handler once its modal loop runs.
 int ShowAnsweredMessageBox(const platform::MessageBoxRequest& request)
 {
     if (auto answer = Set().messageBoxHandler) {
         const MessageBoxCall call{request.text, request.caption, request.type, request.helpId};
-        QTimer::singleShot(0, qApp, [answer, call] {
-            // What the modal loop has delivered by now is what the operator sees behind the box.
-            QCoreApplication::sendPostedEvents();
-            QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            const int result = answer(call);
-            if (box)
-                box->done(result);
-        });
+        AnswerNextMessageBox([answer, call] { return answer(call); });
     }
-    return platform::ShowQtMessageBox(request);
+    return platform::ShowSystemMessageBox(request);
 }
 
 platform::FileDialogAnswer AskScriptedFileDialog(const platform::FileDialogRequest& request)
@@ -61,7 +51,7 @@ platform::FileDialogAnswer AskScriptedFileDialog(const platform::FileDialogReque
     Set().lastFileDialog = FileDialogCall{request.openFileDialog, request.defExt, request.fileName, request.flags,
                                           request.filter};
     if (Set().realFileDialog)
-        return platform::AskQtFileDialog(request);
+        return platform::AskSystemFileName(request);
     const platform::FileDialogAnswer answer = Set().nextFileDialog.value_or(platform::FileDialogAnswer{});
     Set().nextFileDialog.reset();
     return answer;
@@ -71,7 +61,7 @@ platform::FileDialogAnswer AskScriptedFileDialog(const platform::FileDialogReque
 void ReportMissingFolder(const platform::FileDialogRequest& request, const std::string& folder)
 {
     if (Set().realFileDialog)
-        platform::ReportMissingFolderInQt(request, folder);
+        platform::ReportSystemMissingFolder(request, folder);
     Set().nextFileDialog.reset();
 }
 

@@ -7,7 +7,7 @@
 #include <QStackedWidget>
 
 #include "platform/ui/Cursor.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace test_services {
 namespace {

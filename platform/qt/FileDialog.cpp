@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 #include "platform/services/RealServices.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ CString CFileDialog::GetFileTitle() const
     return name.substr(0, name.rfind('.'));
 }
 
-platform::FileDialogAnswer platform::AskQtFileDialog(const FileDialogRequest& request)
+platform::FileDialogAnswer platform::AskSystemFileName(const FileDialogRequest& request)
 {
     const QStringList filters = NameFilters(request.filter);
     QFileDialog dialog(OwnerWidget(request.parent));
@@ -117,7 +117,7 @@ platform::FileDialogAnswer platform::AskQtFileDialog(const FileDialogRequest& re
     return answer;
 }
 
-void platform::ReportMissingFolderInQt(const FileDialogRequest& request, const std::string& folder)
+void platform::ReportSystemMissingFolder(const FileDialogRequest& request, const std::string& folder)
 {
     QMessageBox::warning(OwnerWidget(request.parent), QStringLiteral("Open"),
                          QStringLiteral("%1\nThe path does not exist.\nCheck the path and try again.")

@@ -12,20 +12,11 @@
 #include <cstring>
 #include <string>
 
-#include "platform/sys/ResourceFormat.h"
+#include "platform/sys/ResourceLookup.h"
 #include "platform/ui/IPAddressCtrl.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace {
-
-const DialogTemplate* FindDialogTemplate(UINT nID)
-{
-    for (std::size_t i = 0; i < g_dialogTemplateCount; ++i) {
-        if (g_dialogTemplates[i]->id == nID)
-            return g_dialogTemplates[i];
-    }
-    return nullptr;
-}
 
 LOGFONT DialogLogFont(const DialogTemplate& dlg)
 {

@@ -10,7 +10,7 @@
 
 #include "platform/sys/StringRes.h"
 #include "platform/ui/WinApp.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace {
 

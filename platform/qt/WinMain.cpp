@@ -4,7 +4,7 @@
 
 #include "platform/services/RealServices.h"
 #include "platform/ui/WinApp.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 int main(int, char* argv[])
 {

@@ -273,6 +273,11 @@ void WatchProgress(StepOptions& options, StepProgress* progress)
 
 }  // namespace
 
+// Here the connection is libcurl's easy handle.
+struct CFtpConnection::Impl {
+    CURL* curl = nullptr;
+};
+
 std::unique_ptr<CFtpConnection> CFtpConnection::Open(const platform::FtpLogin& login,
                                                      const platform::net::FtpTimeouts& timeouts)
 {
@@ -282,7 +287,8 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const platform::FtpLogin& l
     if (Curl() == nullptr)
         throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR, LoadCurl().fault);
     std::unique_ptr<CFtpConnection> connection(new CFtpConnection);
-    CURL* curl = connection->m_hCurl = Curl()->easy_init();
+    connection->m_pImpl = new Impl;
+    CURL* curl = connection->m_pImpl->curl = Curl()->easy_init();
     if (curl == nullptr)
         throw new CInternetException(ERROR_NOT_ENOUGH_MEMORY, Curl()->easy_strerror(CURLE_OUT_OF_MEMORY));
     connection->m_strBaseUrl = "ftp://" + server + ":" + std::to_string(login.port) + "/";
@@ -334,8 +340,9 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
 {
     m_strLastFault.clear();
     m_strCallbackFault.clear();
-    if (m_hCurl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
+    if (m_pImpl == nullptr || m_pImpl->curl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
         return FALSE;
+    CURL* const curl = m_pImpl->curl;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(pstrLocalFile, "rbe"), &std::fclose);
     struct stat status {};
     if (file == nullptr || ::fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode))
@@ -355,7 +362,7 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
         return FALSE;
     const std::string url = m_strBaseUrl + EscapeName(remoteName);
     m_dwContext = dwContext;
-    StepOptions options(m_hCurl);
+    StepOptions options(curl);
     SET_OPTION(options, CURLOPT_NOBODY, 0L);
     SET_OPTION(options, CURLOPT_UPLOAD, 1L);
     SET_OPTION(options, CURLOPT_URL, url.c_str());
@@ -370,7 +377,7 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
     SET_OPTION(options, CURLOPT_SOCKOPTDATA, &progress);
     m_strLastReply.clear();
     // A refused option leaves the store unsent: it would go out without a setting it needs.
-    const CURLcode code = options.Refused().empty() ? Curl()->easy_perform(m_hCurl) : CURLE_OK;
+    const CURLcode code = options.Refused().empty() ? Curl()->easy_perform(curl) : CURLE_OK;
     const std::string refused = options.Refused();
     SET_OPTION(options, CURLOPT_READDATA, nullptr);
     SET_OPTION(options, CURLOPT_POSTQUOTE, nullptr);
@@ -423,8 +430,9 @@ void CFtpConnection::Close()
 {
     // libcurl says goodbye (QUIT) as it lets the handle go: nobody is told of that reply.
     m_pSession = nullptr;
-    if (m_hCurl != nullptr)
-        Curl()->easy_cleanup(m_hCurl);
-    m_hCurl = nullptr;
+    if (m_pImpl != nullptr && m_pImpl->curl != nullptr)
+        Curl()->easy_cleanup(m_pImpl->curl);
+    delete m_pImpl;
+    m_pImpl = nullptr;
 }
 #undef SET_OPTION

@@ -17,7 +17,7 @@
 #include <array>
 
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace {
 

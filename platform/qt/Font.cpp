@@ -5,7 +5,7 @@
 #include <cstring>
 #include <set>
 
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 // A font handle points at its LOGFONT, the font's whole description.
 struct HFONT__ {

@@ -10,7 +10,7 @@
 #include <QProgressBar>
 
 #include "platform/ui/Cursor.h"
-#include "platform/ui/WindowImpl.h"
+#include "platform/qt/WindowImpl.h"
 
 namespace {
 
