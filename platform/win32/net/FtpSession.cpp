@@ -113,6 +113,13 @@ struct Session::Impl {
         told = reached = 0;
     }
 
+    // The tick is the caller's for one call only: it may not outlive what it tells.
+    struct TicksFor {
+        Impl& impl;
+        TicksFor(Impl& i, const Tick& t) : impl(i) { impl.StartTicks(t); }
+        ~TicksFor() { impl.tick = nullptr; }
+    };
+
     // Tells what reached the server since the last call, once a quarter of a second has passed.
     void TickIfDue(bool now = false)
     {
@@ -143,10 +150,10 @@ struct Session::Impl {
     }
 
     // The conversation is no longer in a known state: nothing more is sent on it.
-    bool Break(Fault fault, int socketError = 0)
+    bool Break(Fault fault, int socketError = 0, long long elapsedMs = 0)
     {
         usable = false;
-        return Fail(fault, socketError);
+        return Fail(fault, socketError, elapsedMs);
     }
 
     // A whole reply taken from the inbox, its last line kept: true with its code.
@@ -203,7 +210,7 @@ struct Session::Impl {
             if (TakeReply(code))
                 return true;
             if (Clock::now() >= deadline)
-                return Break(Fault::NoReply, 0), failure.elapsedMs = MsSince(start), false;
+                return Break(Fault::NoReply, 0, MsSince(start));
             const Ready ready = WaitFor(control, false, INVALID_SOCKET, false, SliceMs(deadline));
             if (ready.error != 0)
                 return Break(Fault::Closed, ready.error);
@@ -369,9 +376,9 @@ struct Session::Impl {
                 return true;
             const auto now = Clock::now();
             if (*data == INVALID_SOCKET && now >= acceptBy)
-                return Break(Fault::AcceptTimeout, 0), failure.elapsedMs = MsSince(start), false;
+                return Break(Fault::AcceptTimeout, 0, MsSince(start));
             if (!preliminary && now >= replyBy)
-                return Break(Fault::NoReply), failure.elapsedMs = MsSince(start), false;
+                return Break(Fault::NoReply, 0, MsSince(start));
             const auto deadline = *data == INVALID_SOCKET ? (preliminary ? acceptBy : std::min(acceptBy, replyBy)) : replyBy;
             const Ready ready = WaitFor(control, false, *data == INVALID_SOCKET ? listener : INVALID_SOCKET, false,
                                         SliceMs(deadline));
@@ -429,7 +436,7 @@ struct Session::Impl {
                 return false;
             const auto stallBy = lastMove + std::chrono::seconds(bounds.stallSeconds);
             if (Clock::now() >= stallBy)
-                return Break(Fault::Stalled, 0), failure.elapsedMs = MsSince(lastMove), false;
+                return Break(Fault::Stalled, 0, MsSince(lastMove));
             const Ready ready = WaitFor(data, true, INVALID_SOCKET, false, SliceMs(stallBy));
             if (ready.error != 0 || ready.failed)
                 return Break(Fault::DataBroken, ready.error);
@@ -526,7 +533,7 @@ bool Session::Open(const std::string& server, std::uint16_t port, const std::str
                    const std::string& password, const Tick& tick)
 {
     Impl& s = *m_impl;
-    s.StartTicks(tick);
+    const Impl::TicksFor ticks(s, tick);
     in_addr address{};
     return s.Resolve(server, &address) && s.Connect(address, port) && s.LogIn(user, password);
 }
@@ -550,7 +557,7 @@ bool Session::Store(const std::string& localPath, const std::string& remoteName,
     bool stored = false;
     try {
         if (known && size.QuadPart > 0 && s.usable) {
-            s.StartTicks(tick);
+            const Impl::TicksFor ticks(s, tick);
             stored = s.StoreFile(file, size.QuadPart, remoteName, outcome);
         }
     } catch (...) {
@@ -572,8 +579,17 @@ void Session::Close()
         // A moment for the goodbye, so that the server ends the session itself; no longer.
         const auto by = Clock::now() + kQuitWait;
         int code = 0;
-        while (Clock::now() < by && s.usable && !s.PollReply(&code))
-            ::Sleep(20);
+        bool goodbye = false;
+        while (s.usable && !(goodbye = s.TakeReply(&code)) && Clock::now() < by) {
+            const Ready ready = WaitFor(s.control, false, INVALID_SOCKET, false,
+                                        std::chrono::ceil<std::chrono::milliseconds>(by - Clock::now()).count());
+            if (ready.error != 0 || (ready.first && !s.Receive()))
+                break;
+        }
+        if (goodbye) {
+            ::closesocket(s.control);
+            s.control = INVALID_SOCKET;
+        }
     }
     s.usable = false;
     Abort(s.control);
