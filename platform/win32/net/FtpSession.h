@@ -52,8 +52,8 @@ struct Failure {
     std::string lastReply;     // the server's last reply line, without its line end
 };
 
-// Told at least every quarter of a second while the session waits or sends: the bytes the server
-// took since the last call (0 while nothing moves).
+// Told at least every quarter of a second while the session waits or sends, and every twentieth
+// while bytes move: the bytes the server took since the last call (0 while nothing moves).
 using Tick = std::function<void(unsigned long bytes)>;
 
 struct StoreOutcome {
