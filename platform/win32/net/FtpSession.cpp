@@ -307,10 +307,8 @@ struct Session::Impl {
                 ::getsockopt(control, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length);
                 return Fail(Fault::CannotConnect, error != 0 ? error : WSAECONNREFUSED, MsSince(start));
             }
-            if (ready.first) {
-                failure.connected = true;
+            if (ready.first)
                 return true;
-            }
             if (Clock::now() >= deadline)
                 return Fail(Fault::ConnectTimeout, 0, MsSince(start));
             TickIfDue();

@@ -47,7 +47,6 @@ struct Failure {
     Fault fault = Fault::None;
     int socketError = 0;       // Winsock's number, 0 when none
     long long elapsedMs = 0;   // from the start of the step that failed
-    bool connected = false;    // whether the TCP connection to the server was made
     int lastCode = 0;          // the code of the server's last reply, 0 before any
     std::string lastReply;     // the server's last reply line, without its line end
 };
