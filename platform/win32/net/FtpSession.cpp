@@ -381,7 +381,8 @@ struct Session::Impl {
                 return Break(Fault::AcceptTimeout, 0, MsSince(start));
             if (!preliminary && now >= replyBy)
                 return Break(Fault::NoReply, 0, MsSince(start));
-            const auto deadline = *data != INVALID_SOCKET ? replyBy : preliminary ? acceptBy : std::min(acceptBy, replyBy);
+            const auto deadline =
+                *data != INVALID_SOCKET ? replyBy : preliminary ? acceptBy : std::min(acceptBy, replyBy);
             const Ready ready = WaitFor(control, false, *data == INVALID_SOCKET ? listener : INVALID_SOCKET, false,
                                         SliceMs(deadline));
             if (ready.error != 0)
