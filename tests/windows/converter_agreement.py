@@ -1,0 +1,231 @@
+#!/usr/bin/env python3
+# converter_agreement.py <build folder> <converters source folder>
+#
+# The Windows converters against the Linux ones. A corpus made by the real tools (srec_cat, GNU
+# objcopy) and damaged copies of it go through the Linux SRECORD.EXE (srec_cat) and the Windows
+# SRECORD.EXE under Wine: both must accept and refuse the same files, and make the same bytes. Then
+# the Windows batch files under "wine cmd /c" convert a good file and refuse bad ones.
+# Wine runs in a prefix of this test's own in the build folder, with one server for the whole run.
+import concurrent.futures, os, random, shutil, subprocess, sys, time
+
+build, converters = (os.path.abspath(p) for p in sys.argv[1:3])
+work = os.path.join(build, "converter-agreement")
+shutil.rmtree(work, ignore_errors=True)
+os.makedirs(os.path.join(work, "corpus"))
+env = dict(os.environ, WINEPREFIX=os.path.join(build, "wine-converters"), WINEDEBUG="-all",
+           WINEDLLOVERRIDES="winemenubuilder.exe=d")
+env.pop("DISPLAY", None)  # console programs only; a server never started with a display stays so
+started = time.monotonic()
+rand = random.Random(18)
+failures = []
+
+
+def run(*args, **kw):
+    return subprocess.run(args, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)
+
+
+def corpus(name):
+    return os.path.join(work, "corpus", name + ".mot")
+
+
+# Files the real tools write. Each is a path to its .mot file.
+def binary(size, name):
+    path = os.path.join(work, name + ".bin")
+    with open(path, "wb") as f:
+        f.write(rand.randbytes(size))
+    return path
+
+
+def srec_cat(name, *inputs_and_options):
+    subprocess.run(["srec_cat", *inputs_and_options, "-o", corpus(name), "-motorola"], check=True)
+
+
+def objcopy(name, source, *options):
+    tool = shutil.which("x86_64-linux-gnu-objcopy") or "objcopy"
+    subprocess.run([tool, "-I", "binary", "-O", "srec", *options, source, corpus(name)], check=True)
+
+
+big = binary(150_000, "big")
+small = binary(3_000, "small")
+srec_cat("s1s2-at-0", big, "-binary")
+srec_cat("s1s2-at-8000", big, "-binary", "-offset", "0x8000")
+srec_cat("s1s2s3", small, "-binary", "-offset", "0xFF00", small, "-binary", "-offset", "0xFFFF00")
+srec_cat("s2s3", small, "-binary", "-offset", "0xFFF800")
+srec_cat("no-header", small, "-binary", "-offset", "0xF000", "-disable=header")
+srec_cat("start-address", small, "-binary", "-offset", "0x8000", "-execution-start-address", "0x8000")
+srec_cat("bare", small, "-binary", "-disable=header", "-disable=data-count")
+srec_cat("address-3", small, "-binary", "-address-length=3")
+srec_cat("address-4", big, "-binary", "-offset", "0x20000", "-address-length=4")
+srec_cat("block-16", small, "-binary", "-offset", "0xF800", "-output-block-size=16")
+srec_cat("block-32", small, "-binary", "-output-block-size=32")
+srec_cat("line-46", small, "-binary", "-line-length=46")
+srec_cat("limit-64MiB", "-generate", "0", "1", "-constant", "1", "-generate", "0x3FFFFFF", "0x4000000",
+         "-constant", "2")
+srec_cat("limit-over", "-generate", "0", "1", "-constant", "1", "-generate", "0x4000000", "0x4000001",
+         "-constant", "2")
+objcopy("objcopy-s1", big)
+objcopy("objcopy-s2", small, "--change-addresses", "0x20000")
+objcopy("objcopy-s3", small, "--srec-forceS3")
+good = [n[:-4] for n in sorted(os.listdir(os.path.join(work, "corpus")))]
+
+
+def lines_of(name):
+    with open(corpus(name), newline="") as f:
+        return f.read().splitlines()
+
+
+def write(name, lines, end="\n"):
+    with open(corpus(name), "w", newline="") as f:
+        f.write("".join(line + end for line in lines))
+
+
+write("s1s2-at-8000-crlf", lines_of("s1s2-at-8000"), "\r\n")
+write("s1s2-at-8000-lower-hex", ["S" + line[1:].lower() for line in lines_of("s1s2-at-8000")])
+write("s1s2-at-8000-lower", [line.lower() for line in lines_of("s1s2-at-8000")])
+
+
+def fixed(line):
+    """The record with its checksum made right again, as a careful forger would."""
+    body = bytes.fromhex(line[2:-2])
+    return line[:-2] + "%02X" % (0xFF - sum(body) & 0xFF)
+
+
+# Damage that a checksum catches, that only the layout catches, and that srec_cat lets pass.
+for base in ["s1s2-at-8000", "s2s3", "objcopy-s1", "address-4", "no-header"]:
+    lines = lines_of(base)
+    data = [i for i, line in enumerate(lines) if line[1] in "123"]
+    others = [i for i, line in enumerate(lines) if line[1] not in "123"]
+    border = [i for i in data[1:] if lines[i][1] != lines[i - 1][1]]
+    for n, i in enumerate([data[0], rand.choice(data), data[-1]] + border[:1] + others):
+        for digit in rand.sample([d for d in "012356789" if d != lines[i][1]], 2):
+            write("%s-flip%d-S%s" % (base, n, digit), lines[:i] + ["S" + digit + lines[i][2:]] + lines[i + 1:])
+    i = rand.choice(data)
+
+    def variant(what, changed):
+        write(base + "-" + what, lines[:i] + changed + lines[i + 1:])
+
+    line = lines[i]
+    variant("checksum", [line[:-2] + "%02X" % (int(line[-2:], 16) ^ 1)])
+    variant("not-hex", [line[:8] + "G" + line[9:]])
+    variant("short-line", [line[:8] + line[10:]])
+    variant("cut-in-line", [line[: len(line) // 2]])
+    variant("garbage-line", [line, "this is not a record"])
+    variant("blank-lines", [line, "", "  "])
+    variant("trailing-blank", [line + " "])
+    variant("s4", [line, fixed("S4" + line[2:])])
+    variant("repeated", [line, line])
+    variant("contradiction", [line, fixed(line[:-4] + "%02X" % (int(line[-4:-2], 16) ^ 0x5A) + "00")])
+    write(base + "-cut-at-line", lines[: data[len(data) // 2]])
+    write(base + "-end-mark", lines + ["\x1a"])
+    counts = [k for k in others if lines[k][1] in "56"]
+    if counts:
+        k = counts[0]
+        count = int(lines[k][4:-2], 16)
+        write(base + "-count-wrong", lines[:k] + [fixed(lines[k][:4] + "%0*X" % (len(lines[k]) - 6, count + 1) + "00")] + lines[k + 1:])
+        write(base + "-record-dropped", lines[:i] + lines[i + 1:])
+# The slowest for srec_cat (64 MiB of fill) first, so that they do not end the run alone.
+names = sorted((n[:-4] for n in os.listdir(os.path.join(work, "corpus"))), key=lambda n: not n.startswith("limit"))
+
+
+def linux(name):
+    out = os.path.join(work, "linux", name + ".bin")
+    code = run("sh", os.path.join(converters, "SRECORD.sh"), corpus(name), out).returncode
+    return code, read(out)
+
+
+def read(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except FileNotFoundError:
+        return None
+
+
+def windows_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+# Wine starts a process in about 0.1 s once its server runs: one batch file converts half the corpus,
+# two of them side by side.
+def windows(names):
+    os.makedirs(os.path.join(work, "windows"), exist_ok=True)
+    halves = [names[0::2], names[1::2]]
+    runs = []
+    for n, half in enumerate(halves):
+        script = os.path.join(work, "windows", "run%d.bat" % n)
+        with open(script, "w", newline="\r\n") as f:
+            f.write("@echo off\n")
+            for name in half:
+                f.write('"%s" "%s" "%s.bin" 2>nul\n' % (windows_path(os.path.join(build, "SRECORD.EXE")),
+                                                      windows_path(corpus(name)), name))
+                f.write(">>codes%d.txt echo %s %%ERRORLEVEL%%\n" % (n, name))
+        runs.append(subprocess.Popen(["wine", "cmd", "/c", "run%d.bat" % n], cwd=os.path.dirname(script),
+                                     env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+    for p in runs:
+        p.wait()
+    codes = {}
+    for n in range(len(halves)):
+        for line in open(os.path.join(work, "windows", "codes%d.txt" % n)):
+            name, code = line.split()
+            codes[name] = int(code)
+    return {name: (codes.get(name), read(os.path.join(work, "windows", name + ".bin"))) for name in names}
+
+
+if not os.path.isdir(env["WINEPREFIX"]):
+    run("wineboot", "--init", check=True)
+run("wineserver", "-p", "10")  # a server already running (after wineboot) stays
+os.makedirs(os.path.join(work, "linux"))
+# Wine mostly waits for its processes to start: the Linux runs go on beside it.
+with concurrent.futures.ThreadPoolExecutor(3) as pool:
+    windows_run = pool.submit(windows, names)
+    theirs = dict(zip(names, pool.map(linux, names)))
+    ours = windows_run.result()
+accepted = 0
+for name in names:
+    (code, image), (wcode, wimage) = theirs[name], ours[name]
+    if (code == 0) != (wcode == 0) or image != wimage:
+        failures.append("%s: Linux %s (%s bytes), Windows %s (%s bytes)" % (
+            name, code, len(image) if image is not None else "no", wcode,
+            len(wimage) if wimage is not None else "no"))
+    accepted += code == 0
+for name in good:
+    if theirs[name][0] != 0 and name != "limit-over":
+        failures.append("%s: a real tool's file is refused" % name)
+print("%d files: %d accepted, %d refused by srec_cat; %d differ" % (
+    len(names), accepted, len(names) - accepted, len(failures)))
+
+
+# The batch files in a program folder of their own, as the wizard runs them.
+program = os.path.join(work, "program")
+os.makedirs(program)
+for f in ["ConvertBoot.bat", "ConvertFont.bat", "ConvertAply.bat", "SRECORD.EXE", "CNVS.EXE"]:
+    shutil.copy(os.path.join(build, f), program)
+
+
+def convert(batch, source, stale=False):
+    work_files = [os.path.join(program, "ZELTO." + e) for e in ("MOT", "BIN", "RAW")]
+    for f in work_files:
+        if os.path.exists(f):
+            os.remove(f)
+    if source:
+        shutil.copy(corpus(source), work_files[0])
+    if stale:
+        for f in work_files[1:]:
+            open(f, "wb").write(b"stale")
+    code = subprocess.run(["wine", "cmd", "/c", batch, "ZELTO", "ZELTO.BIN"], cwd=program, env=env,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+    return code, read(work_files[1]), os.path.exists(work_files[2])
+
+
+for batch in ["ConvertBoot.bat", "ConvertFont.bat", "ConvertAply.bat"]:
+    if convert(batch, "objcopy-s1", stale=True) != (0, theirs["objcopy-s1"][1], False):
+        failures.append("%s does not convert a good file" % batch)
+# Refused by SRECORD.EXE; by CNVS.EXE alone (no record closes the data); no input at all.
+for source in ["objcopy-s1-checksum", "objcopy-s1-cut-at-line", None]:
+    code, image, raw = convert("ConvertBoot.bat", source, stale=True)
+    if code == 0 or image is not None or raw:
+        failures.append("ConvertBoot.bat with %s: exit code %d, output %s, raw file %s" % (
+            source, code, "left" if image is not None else "gone", "left" if raw else "gone"))
+run("wineserver", "-k")
+print("\n".join(failures) or "all agree", "(%.1f s)" % (time.monotonic() - started))
+sys.exit(1 if failures else 0)
