@@ -34,11 +34,3 @@ tarvel_converter_program(srecord SRECORD)
 
 tarvel_install_program_files(TARGETS cnvs srecord)
 tarvel_install_program_files(PROGRAMS ${CONVERTER_SCRIPTS})
-
-# Their agreement with the Linux converters: run on Linux, the Windows programs under Wine.
-if(BUILD_TESTING)
-  add_test(NAME windows_converters
-           COMMAND python3 ${CMAKE_CURRENT_SOURCE_DIR}/../tests/windows/converter_agreement.py
-                   ${CMAKE_BINARY_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  set_tests_properties(windows_converters PROPERTIES LABELS windows TIMEOUT 300)
-endif()

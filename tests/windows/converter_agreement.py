@@ -99,7 +99,7 @@ for base in ["s1s2-at-8000", "s2s3", "objcopy-s1", "address-4", "no-header"]:
     for n, i in enumerate([data[0], rand.choice(data), data[-1]] + border[:1] + others):
         for digit in rand.sample([d for d in "012356789" if d != lines[i][1]], 2):
             write("%s-flip%d-S%s" % (base, n, digit), lines[:i] + ["S" + digit + lines[i][2:]] + lines[i + 1:])
-    i = rand.choice(data)
+    i = rand.choice(data[: len(data) // 2])  # a data record follows it
 
     def variant(what, changed):
         write(base + "-" + what, lines[:i] + changed + lines[i + 1:])
@@ -113,8 +113,11 @@ for base in ["s1s2-at-8000", "s2s3", "objcopy-s1", "address-4", "no-header"]:
     variant("blank-lines", [line, "", "  "])
     variant("trailing-blank", [line + " "])
     variant("s4", [line, fixed("S4" + line[2:])])
-    variant("repeated", [line, line])
-    variant("contradiction", [line, fixed(line[:-4] + "%02X" % (int(line[-4:-2], 16) ^ 0x5A) + "00")])
+    # In place of the next record, so that a count record still agrees: the same record again, and
+    # one at its address that differs in its last byte.
+    write(base + "-repeated", lines[:i] + [line, line] + lines[i + 2:])
+    other = fixed(line[:-4] + "%02X" % (int(line[-4:-2], 16) ^ 0x5A) + "00")
+    write(base + "-contradiction", lines[:i] + [line, other] + lines[i + 2:])
     write(base + "-cut-at-line", lines[: data[len(data) // 2]])
     write(base + "-end-mark", lines + ["\x1a"])
     counts = [k for k in others if lines[k][1] in "56"]
