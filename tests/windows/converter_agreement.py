@@ -27,9 +27,8 @@ def corpus(name):
 
 # Files the real tools write.
 def binary(size, name):
-    path = os.path.join(work, name + ".bin")
-    open(path, "wb").write(rand.randbytes(size))
-    return path
+    open(os.path.join(work, name), "wb").write(rand.randbytes(size))
+    return os.path.join(work, name)
 
 def srec_cat(name, *inputs_and_options):
     subprocess.run(["srec_cat", *inputs_and_options, "-o", corpus(name), "-motorola"], check=True)
@@ -52,10 +51,9 @@ srec_cat("address-4", big, "-binary", "-offset", "0x20000", "-address-length=4")
 srec_cat("block-16", small, "-binary", "-offset", "0xF800", "-output-block-size=16")
 srec_cat("block-32", small, "-binary", "-output-block-size=32")
 srec_cat("line-46", small, "-binary", "-line-length=46")
-srec_cat("limit-64MiB", "-generate", "0", "1", "-constant", "1", "-generate", "0x3FFFFFF", "0x4000000",
-         "-constant", "2")
-srec_cat("limit-over", "-generate", "0", "1", "-constant", "1", "-generate", "0x4000000", "0x4000001",
-         "-constant", "2")
+for name, top in [("limit-64MiB", 0x3FFFFFF), ("limit-over", 0x4000000)]:  # a byte at 0, one at top
+    srec_cat(name, "-generate", "0", "1", "-constant", "1", "-generate", hex(top), hex(top + 1),
+             "-constant", "2")
 objcopy("objcopy-s1", big)
 objcopy("objcopy-s2", small, "--change-addresses", "0x20000")
 objcopy("objcopy-s3", small, "--srec-forceS3")
@@ -71,10 +69,8 @@ write("s1s2-at-8000-crlf", lines_of("s1s2-at-8000"), "\r\n")
 write("s1s2-at-8000-lower-hex", ["S" + line[1:].lower() for line in lines_of("s1s2-at-8000")])
 write("s1s2-at-8000-lower", [line.lower() for line in lines_of("s1s2-at-8000")])
 
-def fixed(line):
-    """The record with its checksum made right again, as a careful forger would."""
-    body = bytes.fromhex(line[2:-2])
-    return line[:-2] + "%02X" % (0xFF - sum(body) & 0xFF)
+def fixed(line):  # the record with its checksum made right again, as a careful forger would
+    return line[:-2] + "%02X" % (0xFF - sum(bytes.fromhex(line[2:-2])) & 0xFF)
 
 # Damage that a checksum catches, that only the layout catches, and that srec_cat lets pass.
 for base in ["s1s2-at-8000", "s2s3", "objcopy-s1", "address-4", "no-header"]:
@@ -121,30 +117,24 @@ def linux(name):
 def read(path):
     return open(path, "rb").read() if os.path.exists(path) else None
 
-def windows_path(path):
-    return "Z:" + path.replace("/", "\\")
-
 # Wine starts a process in about 0.1 s once its server runs: one batch file converts half the corpus,
 # two of them side by side.
 def windows(names):
-    os.makedirs(os.path.join(work, "windows"), exist_ok=True)
-    halves = [names[0::2], names[1::2]]
-    runs = []
-    for n, half in enumerate(halves):
-        script = os.path.join(work, "windows", "run%d.bat" % n)
-        with open(script, "w", newline="\r\n") as f:
+    folder, runs = os.path.join(work, "windows"), []
+    os.makedirs(folder)
+    for n, half in enumerate([names[0::2], names[1::2]]):
+        with open(os.path.join(folder, "run%d.bat" % n), "w", newline="\r\n") as f:
             f.write("@echo off\n")
-            for name in half:
-                f.write('"%s" "%s" "%s.bin" 2>nul\n' % (windows_path(os.path.join(build, "SRECORD.EXE")),
-                                                      windows_path(corpus(name)), name))
+            for name in half:  # Wine's drive Z: is the root folder
+                f.write('"Z:%s\\SRECORD.EXE" "Z:%s" "%s.bin" 2>nul\n' % (build, corpus(name), name))
                 f.write(">>codes%d.txt echo %s %%ERRORLEVEL%%\n" % (n, name))
-        runs.append(subprocess.Popen(["wine", "cmd", "/c", "run%d.bat" % n], cwd=os.path.dirname(script),
-                                     env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        runs.append(subprocess.Popen(["wine", "cmd", "/c", "run%d.bat" % n], cwd=folder, env=env,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
     codes = {}
     for n, p in enumerate(runs):
         p.wait()
-        codes.update(line.split() for line in open(os.path.join(work, "windows", "codes%d.txt" % n)))
-    return {name: (codes.get(name), read(os.path.join(work, "windows", name + ".bin"))) for name in names}
+        codes.update(line.split() for line in open(os.path.join(folder, "codes%d.txt" % n)))
+    return {name: (codes.get(name), read(os.path.join(folder, name + ".bin"))) for name in names}
 
 if not os.path.isdir(env["WINEPREFIX"]):
     run("wineboot", "--init", check=True)
