@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdint>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "ImageCheck.h"
@@ -20,7 +19,7 @@ namespace {
 int Refuse(const std::string& output, const std::string& what, const std::string& reason)
 {
     std::fprintf(stderr, "CNVS.EXE: %s: %s\n", what.c_str(), reason.c_str());
-    ::unlink(output.c_str());
+    std::remove(output.c_str());
     return 1;
 }
 
