@@ -408,9 +408,9 @@ TEST_F(ConversionProgramsTest, EveryChangedRecordTypeDigitIsRefusedOrLeavesTheIm
     std::vector<Image> images;
     for (const TypedImage& typed : kTypedImages)
         images.push_back({typed.chunk, typed.addressLength, typed.types});
-    // SRecord's default output of 150 KB at 0 and at 32 KiB: S1 records, then S2 records.
+    // SRecord's default output of 100 KB at 0 and at 32 KiB: S1 records, then S2 records.
     for (std::uint32_t offset : {0u, 0x8000u})
-        images.push_back({{offset, PatternBytes(150 * 1024, offset + 7)}, "-address-length=2", "S0 S1 S2 S5"});
+        images.push_back({{offset, PatternBytes(100 * 1024, offset + 7)}, "-address-length=2", "S0 S1 S2 S5"});
     int tried = 0;
     int sameImage = 0;
     std::vector<std::string> accepted;
