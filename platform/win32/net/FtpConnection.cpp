@@ -7,11 +7,14 @@
 
 #include "platform/win32/net/FtpSession.h"
 
+struct CFtpConnection::Impl : win32::ftp::Session {
+    using Session::Session;
+};
+
 namespace {
 
 constexpr std::size_t kMaxReplyShown = 120;  // of a server's reply line in a failure text
 
-win32::ftp::Session* SessionOf(void* handle) { return static_cast<win32::ftp::Session*>(handle); }
 
 // Letters and digits of ASCII only, whatever the code page says.
 bool IsAlnum(unsigned char c)
@@ -108,20 +111,37 @@ std::unique_ptr<CFtpConnection> CFtpConnection::Open(const platform::FtpLogin& l
     const win32::ftp::Bounds bounds{timeouts.connectMs, timeouts.serverResponseSeconds, timeouts.acceptMs,
                                     timeouts.stallSeconds};
     std::unique_ptr<CFtpConnection> connection(new CFtpConnection);
-    auto session = std::make_unique<win32::ftp::Session>(bounds);
-    // The log-in tells no one of its waits yet: the connection learns its session's status callback
-    // only once it is made (CInternetSession::GetFtpConnection).
-    if (!session->Open(server, login.port, login.user, login.password, win32::ftp::Tick()))
+    auto session = std::make_unique<CFtpConnection::Impl>(bounds);
+    // The session hears of the log-in's waits as of the store's: a silent scale is counted from the
+    // connect on.
+    connection->m_pSession = login.session;
+    win32::ftp::Tick tick;
+    if (login.session != nullptr) {
+        CInternetSession* listener = login.session;
+        const DWORD_PTR context = connection->m_dwContext;
+        tick = [listener, context](unsigned long bytes) {
+            DWORD sent = static_cast<DWORD>(bytes);
+            listener->OnStatusCallback(context, INTERNET_STATUS_REQUEST_SENT, &sent, sizeof sent);
+        };
+    }
+    bool opened = false;
+    try {
+        opened = session->Open(server, login.port, login.user, login.password, tick);
+    } catch (const std::exception& e) {
+        throw new CInternetException(ERROR_INTERNET_OPERATION_CANCELLED,
+                                     std::string("Stopped by a failed status report: ") + e.what());
+    }
+    if (!opened)
         throw DescribeFailure(session->failure(), server, login.port);
     // The connection's handle holds the backend's session.
-    connection->m_hCurl = session.release();
+    connection->m_pImpl = session.release();
     return connection;
 }
 
 BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD /*dwFlags*/, DWORD_PTR dwContext)
 {
     m_strLastFault.clear();
-    if (m_hCurl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
+    if (m_pImpl == nullptr || pstrLocalFile == nullptr || pstrRemoteFile == nullptr)
         return FALSE;
     win32::ftp::Tick tick;
     if (m_pSession != nullptr) {
@@ -134,7 +154,7 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
     win32::ftp::StoreOutcome outcome;
     bool stored = false;
     try {
-        stored = SessionOf(m_hCurl)->Store(pstrLocalFile, pstrRemoteFile, tick, &outcome);
+        stored = m_pImpl->Store(pstrLocalFile, pstrRemoteFile, tick, &outcome);
     } catch (...) {
         // A status callback that throws fails the store; the connection is let go of by Close.
         return FALSE;
@@ -159,10 +179,10 @@ BOOL CFtpConnection::PutFile(LPCSTR pstrLocalFile, LPCSTR pstrRemoteFile, DWORD 
 
 void CFtpConnection::Close()
 {
-    if (m_hCurl == nullptr)
+    if (m_pImpl == nullptr)
         return;
-    win32::ftp::Session* session = SessionOf(m_hCurl);
-    m_hCurl = nullptr;
+    win32::ftp::Session* session = m_pImpl;
+    m_pImpl = nullptr;
     session->Close();
     delete session;
 }

@@ -8,3 +8,11 @@ std::time_t platform::WallClockNow()
 {
     return std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
 }
+
+// Milliseconds of the clock that only moves forward: the C library's steady clock, over the system's
+// performance counter.
+ULONGLONG platform::SteadyClockMs()
+{
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<ULONGLONG>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}

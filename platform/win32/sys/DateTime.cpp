@@ -10,6 +10,11 @@ namespace {
 constexpr double k1601InDays = -109205.0;  // 1 January 1601 counted from 30 December 1899
 }  // namespace
 
+ULONGLONG GetTickCount64()
+{
+    return platform::Services().tickCount();
+}
+
 COleDateTime COleDateTime::GetCurrentTime()
 {
     // The service's moment, not GetLocalTime itself, so that whoever wires the clock sets the time;
