@@ -1,7 +1,8 @@
 # TarvelWiz: every target installs what is missing from Debian's packages, configures and builds.
 #   make demo         the wizard against simulated scales in a private network namespace
 #   make run          the wizard on the real network
-#   make test         every test, in a normal build and under AddressSanitizer + UBSan
+#   make test         every test, in a normal build and under AddressSanitizer + UBSan, and the
+#                     Windows tests under Wine
 #   make screenshots  every page in each mode rendered offscreen to PNG files in build/screenshots
 #   make bench        the benchmarks (after make test)
 #   make install      installs for the current user under ~/.local (PREFIX= to change it)
@@ -11,6 +12,7 @@
 #                     portable archive TarvelWiz-1.0.0.1-Windows-x86_64.zip
 #   make demo-windows the Windows wizard under Wine against the demo's simulated scales
 #   make test-windows the Windows test programs under Wine (so far those that need no wizard harness)
+#                     and the Windows converters held to the Linux ones
 
 BUILD      ?= build
 WIN_BUILD  ?= build-windows
@@ -67,7 +69,7 @@ demo: build
 	@sh tools/require-display.sh "make demo"
 	sh tools/demo.sh $(BUILD)
 
-test: test-plain test-sanitize
+test: test-plain test-sanitize test-windows
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
@@ -104,7 +106,10 @@ windows: deps $(WIN_BUILD)/build.ninja
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 	cd $(WIN_BUILD) && cpack
 
-test-windows: windows
+# Its own packages: as a part of make test, the deps of the Linux builds have run with theirs.
+test-windows:
+	@sh tools/install-deps.sh windows test
+	@$(MAKE) --no-print-directory windows
 	cd $(WIN_BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
 
 # The demo's scales and namespace (make demo needs the demo group; Wine comes with the windows one).
