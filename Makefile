@@ -11,7 +11,7 @@
 #   make windows      the Windows program cross-built with mingw-w64: build-windows/, with its
 #                     portable archive TarvelWiz-1.0.0.1-Windows-x86_64.zip
 #   make demo-windows the Windows wizard under Wine against the demo's simulated scales
-#   make test-windows the Windows test programs under Wine (so far those that need no wizard harness)
+#   make test-windows the Windows test programs under Wine (so far a few that drive the wizard)
 #                     and the Windows converters held to the Linux ones
 
 BUILD      ?= build

@@ -20,7 +20,7 @@
 #include "resources/ControlIds.h"
 #include "tests/support/NetNamespace.h"
 #include "tests/support/TestServices.h"
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/qt/WidgetAccess.h"
 #include "tests/support/WizardHarness.h"
 
 namespace {

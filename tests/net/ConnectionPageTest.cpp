@@ -3,7 +3,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/qt/WidgetAccess.h"
 #include "platform/ui/Thread.h"
 #include "resources/ControlIds.h"
 #include "tests/support/NetNamespace.h"

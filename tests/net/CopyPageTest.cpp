@@ -12,6 +12,7 @@
 #include "tests/support/NetNamespace.h"
 #include "tests/support/ScaleSimulator.h"
 #include "tests/support/WizardHarness.h"
+#include "tests/support/qt/WidgetAccess.h"
 #include "transfer/ZeltoCopyPage.h"
 
 namespace {

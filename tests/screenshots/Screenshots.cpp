@@ -19,7 +19,7 @@
 #include "tests/support/NetNamespace.h"
 #include "tests/support/ScaleSimulator.h"
 #include "tests/support/TestServices.h"
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/qt/WidgetAccess.h"
 #include "platform/ui/WinApp.h"
 #include "resources/ResourceIds.h"
 #include "transfer/ZeltoCopyPage.h"

@@ -1,16 +1,17 @@
-// Builds the real wizard sheet with real widgets in a temporary program directory and drives it as
+// Builds the real wizard sheet with real windows in a temporary program directory and drives it as
 // an operator would: presses the sheet's buttons and the pages' controls, answers message boxes,
-// and runs the event loop until posted messages have arrived.
+// and runs the event loop until posted messages have arrived. The interface names no backend type;
+// tests/support/qt/ and tests/support/win32/ each implement the part that touches windows.
 #pragma once
 
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "tests/support/TempDir.h"
 #include "tests/support/TestServices.h"
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/WizardButton.h"
 #include "wizard/ZeltoSheet.h"
 
 using test_services::MessageBoxCall;
@@ -24,7 +25,7 @@ public:
 
     CZeltoSheet& Sheet() { return *m_sheet; }
     const std::string& ProgramDir() const { return m_dir; }
-    std::string LogPath() const { return m_dir + "/TarvelLog.txt"; }
+    std::string LogPath() const;
 
     // Runs the event loop until the condition holds or the time is up; returns the condition.
     bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
@@ -34,8 +35,8 @@ public:
     void Press(WizardButton button);  // the real sheet button, after pending messages have arrived
     bool Enabled(WizardButton button);
     bool Shown(WizardButton button);
-    int Active() const { return test_services::ShownPageIndex(*m_sheet); }
-    int EndResult() const;
+    int Active() const;     // the index of the page the sheet shows; -1 without a window
+    int EndResult() const;  // ID_WIZFINISH or IDCANCEL once the sheet has ended, 0 while it runs
 
     // The sheet's page at this index, in the order its constructor adds them.
     CPropertyPage* Page(int index);
@@ -56,7 +57,10 @@ public:
     std::string LogText() const;
 
 private:
-    QTemporaryDir m_tempDir;
+    // The backend's end of the sheet's window, before the sheet object goes.
+    void CloseSheetWindow();
+
+    TempDir m_tempDir;
     std::string m_dir;
     std::unique_ptr<CZeltoSheet> m_sheet;
 };

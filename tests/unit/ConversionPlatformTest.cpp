@@ -11,7 +11,7 @@
 #include "platform/sys/Process.h"
 #include "platform/ui/Cursor.h"
 #include "tests/support/ConverterFiles.h"
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/qt/WidgetAccess.h"
 
 using namespace converter_files;
 

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/qt/WidgetAccess.h"
 #include "resources/ControlIds.h"
 #include "tests/support/WizardHarness.h"
 

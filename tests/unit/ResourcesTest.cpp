@@ -24,6 +24,7 @@
 #include "resources/ResourceIds.h"
 #include "wizard/ZeltoSheet.h"
 #include "tests/support/WizardHarness.h"
+#include "tests/support/qt/WidgetAccess.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/support/ConverterFiles.h"
 #include "tests/support/WizardHarness.h"
+#include "tests/support/qt/WidgetAccess.h"
 #include "transfer/ZeltoCopyPage.h"
 
 using namespace converter_files;

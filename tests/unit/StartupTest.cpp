@@ -11,7 +11,7 @@
 #include "app/TarvelWizApp.h"
 #include "platform/net/SocketInit.h"
 #include "platform/sys/CodePage.h"
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/qt/WidgetAccess.h"
 #include "platform/ui/WinApp.h"
 #include "tests/support/ConverterFiles.h"
 #include "tests/support/WizardHarness.h"

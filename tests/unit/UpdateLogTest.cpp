@@ -1,9 +1,9 @@
-#include <QProcess>
-#include <QRegularExpression>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 
+#include "tests/support/FileHolder.h"
 #include "tests/support/WizardHarness.h"
 
 namespace {
@@ -21,10 +21,10 @@ TEST_F(UpdateLogTest, EachLineIsTimeStampSeparatorTextAndCrLf)
     sheet.WriteLog("Error text\n");
     const std::string text = wizard.LogText();
     // The time stamp is the locale's date and time; what follows it is exact.
-    const QRegularExpression line(QStringLiteral("^[^\\r\\n]*\\d[^\\r\\n]* : Start FTP thread\\r\\n"
-                                                 "[^\\r\\n]*\\d[^\\r\\n]* : \\r\\n"
-                                                 "[^\\r\\n]*\\d[^\\r\\n]* : Error text\\n\\r\\n$"));
-    EXPECT_TRUE(line.match(QString::fromStdString(text)).hasMatch()) << text;
+    const std::regex line("^[^\\r\\n]*\\d[^\\r\\n]* : Start FTP thread\\r\\n"
+                          "[^\\r\\n]*\\d[^\\r\\n]* : \\r\\n"
+                          "[^\\r\\n]*\\d[^\\r\\n]* : Error text\\n\\r\\n$");
+    EXPECT_TRUE(std::regex_match(text, line)) << text;
 }
 
 TEST_F(UpdateLogTest, ResetEmptiesAndADeletedLogIsMadeAgain)
@@ -54,15 +54,11 @@ TEST_F(UpdateLogTest, EmptyPathOrDisabledLogWritesNothing)
 TEST_F(UpdateLogTest, ALogHeldByAnotherProcessLosesLinesUntilReleased)
 {
     sheet.WriteLog("before");
-    QProcess holder;
-    // flock -o keeps the lock in the flock process alone, so killing it releases the file.
-    holder.start(QStringLiteral("flock"), {QStringLiteral("-o"), QString::fromStdString(wizard.LogPath()),
-                                           QStringLiteral("-c"), QStringLiteral("echo held; exec sleep 30")});
-    ASSERT_TRUE(holder.waitForReadyRead(5000));
+    FileHolder holder(wizard.LogPath());
+    ASSERT_TRUE(holder.Held());
     sheet.WriteLog("while held");
     sheet.ResetLog();  // the reset is refused as well: the holder's lines stay
-    holder.kill();
-    holder.waitForFinished();
+    holder.Release();
     sheet.WriteLog("after");
     EXPECT_EQ(wizard.LogLines(), (std::vector<std::string>{"before", "after"}));
     EXPECT_TRUE(wizard.boxes.empty());

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Font.h"
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/qt/WidgetAccess.h"
 #include "platform/ui/WinApp.h"
 #include "resources/ControlIds.h"
 #include "resources/ResourceIds.h"

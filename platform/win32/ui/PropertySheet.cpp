@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kProgramIconId = 128;
 
-// The sheet that runs now: one modal sheet at a time.
+// The sheet that runs now: one sheet at a time.
 CPropertySheet* g_pRunningSheet = nullptr;
 
 // A bitmap resource from its XPM table, made once and shown by every page that has it.
@@ -104,15 +104,28 @@ BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage)
     return win32::ui::SelectSheetPage(GetImpl()->hwnd, static_cast<int>(found - m_pages.begin())) ? TRUE : FALSE;
 }
 
+namespace {
+
+// The pages' templates, for as long as a sheet may make its pages' windows from them.
+std::vector<std::vector<std::uint32_t>> g_templates;
+
+std::vector<win32::ui::SheetPage> SheetPages(const std::vector<CPropertyPage*>& pages)
+{
+    g_templates.clear();
+    g_templates.reserve(pages.size());
+    std::vector<win32::ui::SheetPage> sheetPages;
+    for (CPropertyPage* page : pages) {
+        g_templates.push_back(BuildDialogTemplate(page->m_nIDTemplate));
+        sheetPages.push_back({g_templates.back().data(), page});
+    }
+    return sheetPages;
+}
+
+}  // namespace
+
 std::intptr_t CPropertySheet::DoModal()
 {
-    std::vector<std::vector<std::uint32_t>> templates;
-    templates.reserve(m_pages.size());
-    std::vector<win32::ui::SheetPage> pages;
-    for (CPropertyPage* page : m_pages) {
-        templates.push_back(BuildDialogTemplate(page->m_nIDTemplate));
-        pages.push_back({templates.back().data(), page});
-    }
+    std::vector<win32::ui::SheetPage> pages = SheetPages(m_pages);
     CWinApp* app = AfxGetApp();
     g_pRunningSheet = this;
     const bool finished = win32::ui::RunWizardSheet(nullptr, m_psh.dwFlags, LoadString(m_nIDCaption).c_str(),
@@ -123,6 +136,19 @@ std::intptr_t CPropertySheet::DoModal()
     if (app != nullptr && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
     return finished ? ID_WIZFINISH : IDCANCEL;
+}
+
+// The same sheet, shown without a modal loop: the caller's message loop runs it, and Finish or
+// Cancel leave it without a current page, as a modeless system sheet does.
+BOOL CPropertySheet::Create()
+{
+    std::vector<win32::ui::SheetPage> pages = SheetPages(m_pages);
+    g_pRunningSheet = this;
+    win32::ui::Window window = win32::ui::CreateWizardSheet(nullptr, m_psh.dwFlags, LoadString(m_nIDCaption).c_str(),
+                                                            kProgramIconId, pages.data(),
+                                                            static_cast<int>(pages.size()), HandlePage);
+    GetImpl()->hwnd = window;
+    return window != nullptr ? TRUE : FALSE;
 }
 
 // The system destroys the windows when the sheet ends; the objects forget them.

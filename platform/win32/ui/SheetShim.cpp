@@ -10,7 +10,7 @@
 namespace win32::ui {
 namespace {
 
-// One modal sheet runs at a time, on the user-interface thread.
+// One sheet runs at a time, on the user-interface thread.
 PageHandler g_handler = nullptr;
 bool g_finished = false;
 
@@ -62,12 +62,20 @@ INT_PTR CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-bool RunWizardSheet(Window owner, unsigned flags, const char* caption, int iconId, const SheetPage* pages,
-                    int count, PageHandler handler)
+namespace {
+
+// The pages' and the header's structures; the system copies them when it makes the sheet.
+struct SheetHeader {
+    std::vector<PROPSHEETPAGEA> pages;
+    PROPSHEETHEADERA header{};
+};
+
+void FillHeader(SheetHeader& sheet, Window owner, unsigned flags, const char* caption, int iconId,
+                const SheetPage* pages, int count)
 {
-    std::vector<PROPSHEETPAGEA> sheetPages(static_cast<std::size_t>(count));
+    sheet.pages.resize(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        PROPSHEETPAGEA& p = sheetPages[static_cast<std::size_t>(i)];
+        PROPSHEETPAGEA& p = sheet.pages[static_cast<std::size_t>(i)];
         p.dwSize = sizeof(p);
         p.dwFlags = PSP_DLGINDIRECT;
         p.hInstance = ::GetModuleHandleA(nullptr);
@@ -75,7 +83,7 @@ bool RunWizardSheet(Window owner, unsigned flags, const char* caption, int iconI
         p.pfnDlgProc = PageProcedure;
         p.lParam = reinterpret_cast<LPARAM>(pages[i].page);
     }
-    PROPSHEETHEADERA header{};
+    PROPSHEETHEADERA& header = sheet.header;
     header.dwSize = sizeof(header);
     header.dwFlags = flags | PSH_WIZARD | PSH_PROPSHEETPAGE | PSH_USEICONID;
     header.hwndParent = static_cast<HWND>(owner);
@@ -83,11 +91,43 @@ bool RunWizardSheet(Window owner, unsigned flags, const char* caption, int iconI
     header.pszIcon = MAKEINTRESOURCEA(iconId);
     header.pszCaption = caption;
     header.nPages = static_cast<UINT>(count);
-    header.ppsp = sheetPages.data();
+    header.ppsp = sheet.pages.data();
+}
+
+}  // namespace
+
+bool RunWizardSheet(Window owner, unsigned flags, const char* caption, int iconId, const SheetPage* pages,
+                    int count, PageHandler handler)
+{
+    SheetHeader sheet;
+    FillHeader(sheet, owner, flags, caption, iconId, pages, count);
     g_handler = handler;
     g_finished = false;
-    ::PropertySheetA(&header);
+    ::PropertySheetA(&sheet.header);
     g_handler = nullptr;
+    return g_finished;
+}
+
+Window CreateWizardSheet(Window owner, unsigned flags, const char* caption, int iconId, const SheetPage* pages,
+                         int count, PageHandler handler)
+{
+    SheetHeader sheet;
+    FillHeader(sheet, owner, flags | PSH_MODELESS, caption, iconId, pages, count);
+    // No program start has registered the pages' common controls for a sheet made this way.
+    RegisterCommonControls();
+    g_handler = handler;
+    g_finished = false;
+    // The handler stays: the sheet's pages call it for as long as the window lives.
+    return reinterpret_cast<Window>(::PropertySheetA(&sheet.header));
+}
+
+bool WizardSheetEnded(Window sheet)
+{
+    return ::SendMessageA(static_cast<HWND>(sheet), PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
+}
+
+bool WizardSheetFinished()
+{
     return g_finished;
 }
 

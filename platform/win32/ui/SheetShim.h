@@ -33,6 +33,14 @@ struct SheetPage {
 // True when it ended with Finish, false with Cancel (or when it could not be made).
 bool RunWizardSheet(Window owner, unsigned flags, const char* caption, int iconId, const SheetPage* pages,
                     int count, PageHandler handler);
+// The same sheet without a modal loop (PSH_MODELESS): its window, or nullptr when it could not be
+// made. The caller's message loop runs it; the templates must live as long as the window.
+Window CreateWizardSheet(Window owner, unsigned flags, const char* caption, int iconId, const SheetPage* pages,
+                         int count, PageHandler handler);
+// A modeless sheet has ended (Finish or Cancel) once it has no current page.
+bool WizardSheetEnded(Window sheet);
+// Whether the last sheet ended with Finish.
+bool WizardSheetFinished();
 // PSM_SETCURSEL: shows the page with this index.
 bool SelectSheetPage(Window sheet, int index);
 

@@ -1,5 +1,6 @@
 // The Win32 backend's side of a window object: its HWND and, for a page, the window objects of its
-// template's controls. Only platform/win32/ui includes this header.
+// template's controls. Only platform/win32/ui and the Win32 test harness (tests/support/win32)
+// include this header.
 #pragma once
 
 #include <map>

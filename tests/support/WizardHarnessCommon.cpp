@@ -1,16 +1,12 @@
+// The part of the harness that both backends share: the program directory, the sheet's making and
+// its pages, the route's first choice and the log.
 #include "tests/support/WizardHarness.h"
 
-#include <QAbstractButton>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "platform/sys/CodePage.h"
-#include "platform/ui/Thread.h"
-#include "platform/ui/WinApp.h"
+#include "common/PathSeparator.h"
 #include "resources/ControlIds.h"
 #include "resources/ResourceIds.h"
 
@@ -22,8 +18,8 @@ void ResetSeams()
 
 WizardHarness::WizardHarness(const std::string& programName)
 {
-    m_dir = m_tempDir.path().toStdString();
-    test_services::SetProgramPath((m_dir + "/" + programName).c_str());
+    m_dir = m_tempDir.Path();
+    test_services::SetProgramPath((m_dir + kPathSeparatorString + programName).c_str());
     std::strcpy(g_szScaleAddress, "192.168.10.1");
     test_services::SetMessageBoxHandler([this](const MessageBoxCall& call) {
         boxes.push_back(call);
@@ -44,53 +40,9 @@ WizardHarness::~WizardHarness()
     // A worker still running holds the page; let it report before the sheet goes.
     PumpUntil([] { return test_services::RunningWorkerThreads() == 0; }, 90000);
     Pump();
+    CloseSheetWindow();
     m_sheet.reset();
     ResetSeams();
-}
-
-bool WizardHarness::PumpUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    Pump();
-    return true;
-}
-
-void WizardHarness::Pump()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
-void WizardHarness::Press(WizardButton button)
-{
-    Pump();
-    test_services::WizardButtonOf(*m_sheet, button)->click();
-    Pump();
-}
-
-bool WizardHarness::Enabled(WizardButton button)
-{
-    Pump();
-    QPushButton* widget = test_services::WizardButtonOf(*m_sheet, button);
-    return widget->isEnabled() && !widget->isHidden();
-}
-
-bool WizardHarness::Shown(WizardButton button)
-{
-    Pump();
-    return !test_services::WizardButtonOf(*m_sheet, button)->isHidden();
-}
-
-int WizardHarness::EndResult() const
-{
-    return test_services::SheetEndResult(*m_sheet);
 }
 
 CPropertyPage* WizardHarness::Page(int index)
@@ -101,35 +53,17 @@ CPropertyPage* WizardHarness::Page(int index)
     return pages[static_cast<std::size_t>(index)];
 }
 
-void WizardHarness::Click(CWnd* pPage, int id)
-{
-    Pump();
-    auto* button = qobject_cast<QAbstractButton*>(test_services::WidgetOf(pPage->GetDlgItem(id)));
-    if (button != nullptr)
-        button->click();
-    Pump();
-}
-
-CString WizardHarness::Text(CWnd* pPage, int id)
-{
-    CWnd* control = pPage->GetDlgItem(id);
-    return control != nullptr ? test_services::ControlText(control) : CString("<no control>");
-}
-
-bool WizardHarness::Visible(CWnd* pPage, int id)
-{
-    Pump();
-    CWnd* control = pPage->GetDlgItem(id);
-    // The control's own visibility flag, whether or not its page is shown.
-    return control != nullptr && !test_services::WidgetOf(control)->isHidden();
-}
-
 void WizardHarness::ChooseMode(int mode)
 {
     const int radio = mode == MODE_BIOS_APLY ? IDC_MODE_BIOS_APLY
                       : mode == MODE_APLY_ONLY ? IDC_MODE_APLY_ONLY
                                                : IDC_MODE_BIOS_FONT_APLY;
     Click(&m_sheet->m_Intro, radio);
+}
+
+std::string WizardHarness::LogPath() const
+{
+    return m_dir + kPathSeparatorString + "TarvelLog.txt";
 }
 
 std::string WizardHarness::LogText() const

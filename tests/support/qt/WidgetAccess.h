@@ -7,10 +7,9 @@
 #include <QWidget>
 
 #include "platform/ui/PropertySheet.h"
+#include "tests/support/WizardButton.h"
 
 namespace test_services {
-enum class WizardButton { Back, Next, Finish, Cancel };
-
 QWidget* WidgetOf(const CWnd* pWnd);
 QWidget* SheetWindow(const CPropertySheet& sheet);
 QPushButton* WizardButtonOf(const CPropertySheet& sheet, WizardButton button);

@@ -1,4 +1,4 @@
-#include "tests/support/WidgetAccess.h"
+#include "tests/support/qt/WidgetAccess.h"
 
 #include <QAbstractButton>
 #include <QDialog>

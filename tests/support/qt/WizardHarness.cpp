@@ -1,0 +1,86 @@
+// The Qt side of the harness: the event loop, the sheet's buttons and the pages' controls as
+// Qt widgets.
+#include "tests/support/WizardHarness.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include "tests/support/qt/WidgetAccess.h"
+
+bool WizardHarness::PumpUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    Pump();
+    return true;
+}
+
+void WizardHarness::Pump()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+void WizardHarness::Press(WizardButton button)
+{
+    Pump();
+    test_services::WizardButtonOf(*m_sheet, button)->click();
+    Pump();
+}
+
+bool WizardHarness::Enabled(WizardButton button)
+{
+    Pump();
+    QPushButton* widget = test_services::WizardButtonOf(*m_sheet, button);
+    return widget->isEnabled() && !widget->isHidden();
+}
+
+bool WizardHarness::Shown(WizardButton button)
+{
+    Pump();
+    return !test_services::WizardButtonOf(*m_sheet, button)->isHidden();
+}
+
+int WizardHarness::EndResult() const
+{
+    return test_services::SheetEndResult(*m_sheet);
+}
+
+void WizardHarness::Click(CWnd* pPage, int id)
+{
+    Pump();
+    auto* button = qobject_cast<QAbstractButton*>(test_services::WidgetOf(pPage->GetDlgItem(id)));
+    if (button != nullptr)
+        button->click();
+    Pump();
+}
+
+CString WizardHarness::Text(CWnd* pPage, int id)
+{
+    CWnd* control = pPage->GetDlgItem(id);
+    return control != nullptr ? test_services::ControlText(control) : CString("<no control>");
+}
+
+bool WizardHarness::Visible(CWnd* pPage, int id)
+{
+    Pump();
+    CWnd* control = pPage->GetDlgItem(id);
+    // The control's own visibility flag, whether or not its page is shown.
+    return control != nullptr && !test_services::WidgetOf(control)->isHidden();
+}
+
+int WizardHarness::Active() const
+{
+    return test_services::ShownPageIndex(*m_sheet);
+}
+
+// The sheet's widgets go with the sheet object.
+void WizardHarness::CloseSheetWindow() {}

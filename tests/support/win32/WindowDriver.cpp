@@ -1,0 +1,93 @@
+// The SDK side of WindowDriver.h.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <vector>
+
+#include "tests/support/win32/WindowDriver.h"
+
+namespace win32_test {
+namespace {
+
+constexpr int kButtonIds[] = {0x3023 /* Back */, 0x3024 /* Next */, 0x3025 /* Finish */, IDCANCEL};
+constexpr int kPressCodes[] = {PSBTN_BACK, PSBTN_NEXT, PSBTN_FINISH, PSBTN_CANCEL};
+
+HWND Handle(Window window)
+{
+    return static_cast<HWND>(window);
+}
+
+}  // namespace
+
+void PumpMessages(Window sheet)
+{
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        // A modeless sheet takes its dialog keys (Tab, Enter, Escape) through PSM_ISDIALOGMESSAGE.
+        if (sheet != nullptr && ::IsWindow(Handle(sheet)) &&
+            ::SendMessageA(Handle(sheet), PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&message)))
+            continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+}
+
+Window SheetButton(Window sheet, int button)
+{
+    if (sheet == nullptr || button < 0 || button > 3)
+        return nullptr;
+    return ::GetDlgItem(Handle(sheet), kButtonIds[button]);
+}
+
+void PressSheetButton(Window sheet, int button)
+{
+    HWND control = Handle(SheetButton(sheet, button));
+    if (control == nullptr || !::IsWindowVisible(control) || !::IsWindowEnabled(control))
+        return;
+    ::SendMessageA(Handle(sheet), PSM_PRESSBUTTON, static_cast<WPARAM>(kPressCodes[button]), 0);
+}
+
+int ActivePageIndex(Window sheet)
+{
+    if (sheet == nullptr || !::IsWindow(Handle(sheet)))
+        return -1;
+    const LRESULT page = ::SendMessageA(Handle(sheet), PSM_GETCURRENTPAGEHWND, 0, 0);
+    if (page == 0)
+        return -1;
+    return static_cast<int>(::SendMessageA(Handle(sheet), PSM_HWNDTOINDEX, static_cast<WPARAM>(page), 0));
+}
+
+void ClickControl(Window control)
+{
+    if (control != nullptr)
+        ::SendMessageA(Handle(control), BM_CLICK, 0, 0);
+}
+
+std::string TextOf(Window window)
+{
+    if (window == nullptr)
+        return std::string();
+    const int length = ::GetWindowTextLengthA(Handle(window));
+    std::vector<char> text(static_cast<std::size_t>(length) + 1);
+    const int copied = ::GetWindowTextA(Handle(window), text.data(), length + 1);
+    return std::string(text.data(), static_cast<std::size_t>(copied));
+}
+
+bool EnabledFlag(Window window)
+{
+    return window != nullptr && ::IsWindowEnabled(Handle(window));
+}
+
+bool VisibleFlag(Window window)
+{
+    return window != nullptr && (::GetWindowLongA(Handle(window), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Destroy(Window window)
+{
+    if (window != nullptr && ::IsWindow(Handle(window)))
+        ::DestroyWindow(Handle(window));
+}
+
+}  // namespace win32_test

@@ -1,0 +1,30 @@
+// What the Win32 side of the harness does to windows, through plain types: the harness's own file
+// includes the platform headers, which cannot share a unit with <windows.h> (see
+// platform/win32/ui/WindowShim.h), so only WindowDriver.cpp includes the SDK.
+#pragma once
+
+#include <string>
+
+namespace win32_test {
+
+using Window = void*;
+
+// Delivers every message waiting for this thread's windows, the sheet's dialog keys included.
+void PumpMessages(Window sheet);
+// The sheet's own Back, Next, Finish and Cancel buttons, 0 to 3 in that order.
+Window SheetButton(Window sheet, int button);
+// Presses one of the sheet's buttons as a click would (PSM_PRESSBUTTON); a hidden or disabled
+// button is not pressed, as a click on it does nothing.
+void PressSheetButton(Window sheet, int button);
+// The index of the page the sheet shows; -1 when it shows none.
+int ActivePageIndex(Window sheet);
+// BM_CLICK: a push button or radio button clicked as the operator clicks it.
+void ClickControl(Window control);
+// The window's text in the ANSI code page.
+std::string TextOf(Window window);
+bool EnabledFlag(Window window);
+// The window's own WS_VISIBLE, whether or not its parent is shown.
+bool VisibleFlag(Window window);
+void Destroy(Window window);
+
+}  // namespace win32_test
