@@ -44,6 +44,7 @@ public:
     void Click(CWnd* pPage, int id);  // a push button or radio button on the page
     CString Text(CWnd* pPage, int id);
     bool Visible(CWnd* pPage, int id);
+    bool Checked(CWnd* pPage, int id);  // a radio button's check
 
     // Walks from the intro page to the given page index along the route of the current mode
     // (choose the mode first with the intro page's radio buttons).

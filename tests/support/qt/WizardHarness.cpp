@@ -77,6 +77,13 @@ bool WizardHarness::Visible(CWnd* pPage, int id)
     return control != nullptr && !test_services::WidgetOf(control)->isHidden();
 }
 
+bool WizardHarness::Checked(CWnd* pPage, int id)
+{
+    Pump();
+    auto* button = qobject_cast<QAbstractButton*>(test_services::WidgetOf(pPage->GetDlgItem(id)));
+    return button != nullptr && button->isChecked();
+}
+
 int WizardHarness::Active() const
 {
     return test_services::ShownPageIndex(*m_sheet);

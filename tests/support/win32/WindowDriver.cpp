@@ -79,6 +79,11 @@ bool EnabledFlag(Window window)
     return window != nullptr && ::IsWindowEnabled(Handle(window));
 }
 
+bool CheckedFlag(Window button)
+{
+    return button != nullptr && ::SendMessageA(Handle(button), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 bool VisibleFlag(Window window)
 {
     return window != nullptr && (::GetWindowLongA(Handle(window), GWL_STYLE) & WS_VISIBLE) != 0;

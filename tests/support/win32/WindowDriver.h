@@ -23,6 +23,8 @@ void ClickControl(Window control);
 // The window's text in the ANSI code page.
 std::string TextOf(Window window);
 bool EnabledFlag(Window window);
+// BM_GETCHECK: a radio button is checked.
+bool CheckedFlag(Window button);
 // The window's own WS_VISIBLE, whether or not its parent is shown.
 bool VisibleFlag(Window window);
 void Destroy(Window window);

@@ -91,6 +91,12 @@ bool WizardHarness::Visible(CWnd* pPage, int id)
     return control != nullptr && win32_test::VisibleFlag(HandleOf(control));
 }
 
+bool WizardHarness::Checked(CWnd* pPage, int id)
+{
+    Pump();
+    return win32_test::CheckedFlag(HandleOf(pPage->GetDlgItem(id)));
+}
+
 // A modeless sheet's window stays after Finish or Cancel until its owner destroys it.
 void WizardHarness::CloseSheetWindow()
 {
