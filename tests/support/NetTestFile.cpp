@@ -9,15 +9,10 @@ namespace tarvel::test {
 
 NetTestFile::NetTestFile(std::size_t size, unsigned seed)
 {
-    // A folder of its own in the system's temporary folder, on either platform.
-    std::random_device entropy;
-    std::error_code failed;
-    for (int attempt = 0; attempt < 100 && m_dir.empty(); ++attempt) {
-        const auto dir = std::filesystem::temp_directory_path(failed) / ("net-test-file." + std::to_string(entropy()));
-        if (!failed && std::filesystem::create_directory(dir, failed))
-            m_dir = dir.string();
-    }
-    m_path = (std::filesystem::path(m_dir) / "BOOT.BIN").string();
+    char pattern[] = "/tmp/net-test-file.XXXXXX";
+    if (::mkdtemp(pattern) != nullptr)
+        m_dir = pattern;
+    m_path = m_dir + "/BOOT.BIN";
     std::mt19937 random(seed);
     m_bytes.resize(size);
     for (auto& byte : m_bytes)
