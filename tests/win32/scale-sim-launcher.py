@@ -9,11 +9,13 @@ folder: each simulated scale is a folder W there that the program's ScaleSimulat
                    "link HEX" (hard-links store/<name> to view/HEX, since a stored name such as
                    d:\\boot.bin cannot be spelled on the Windows side)
   W/ended          the simulator ended by itself (its output is in W/output.log)
-  W/stop           stop the simulator; W/stopped says it is gone
+  W/stop           stop the simulator and remove W (its stored names cannot be removed from the
+                   Windows side)
 
   scale-sim-launcher.py REQUEST-FOLDER SIMULATOR
 """
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -58,7 +60,7 @@ def main():
                 if not os.path.isdir(work):
                     continue
                 files = set(os.listdir(work))
-                if "request" in files and work not in running and "stopped" not in files:
+                if "request" in files and work not in running and "ended" not in files:
                     lines = open(os.path.join(work, "request")).read().splitlines()
                     store = os.path.join(work, "store")
                     os.makedirs(store, exist_ok=True)
@@ -73,7 +75,7 @@ def main():
                 for name in files:
                     if name.startswith("q.") and not name.endswith(".tmp") and "a." + name[2:] not in files:
                         answer(work, "a." + name[2:], question(work, open(os.path.join(work, name)).read()))
-                if "stop" in files and "stopped" not in files:
+                if "stop" in files:
                     process = running.pop(work, None)
                     if process is not None:
                         process.terminate()
@@ -82,7 +84,8 @@ def main():
                         except subprocess.TimeoutExpired:
                             process.kill()
                             process.wait()
-                    answer(work, "stopped", "")
+                    shutil.rmtree(work, ignore_errors=True)
+                    continue
             time.sleep(0.02)
     finally:
         for process in running.values():

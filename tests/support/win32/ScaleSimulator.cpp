@@ -118,10 +118,12 @@ ScaleSimulator::~ScaleSimulator()
 {
     if (m_workDir.empty())
         return;
+    // The launcher stops the simulator and removes the folder: a stored name such as d:\boot.bin
+    // cannot be removed from here.
     Publish(m_workDir + "/stop", "");
-    WaitForFile(m_workDir + "/stopped", 10.0);
-    std::error_code ignored;
-    fs::remove_all(m_workDir, ignored);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (fs::exists(m_workDir) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 std::string ScaleSimulator::StoredPath(const std::string& remoteName) const
