@@ -10,6 +10,7 @@
 #   make package      a portable archive of the program directory (build/TarvelWiz-*.tar.gz)
 #   make windows      the Windows program cross-built with mingw-w64: build-windows/, with its
 #                     portable archive TarvelWiz-1.0.0.1-Windows-x86_64.zip
+#   make windows-package the per-user installer build-windows/TarvelWiz-1.0.0.1-x64.msi (wixl)
 #   make demo-windows the Windows wizard under Wine against the demo's simulated scales
 #   make test-windows the Windows test programs under Wine (so far a few that drive the wizard)
 #                     and the Windows converters held to the Linux ones
@@ -27,7 +28,7 @@ CMAKE_GEN  := -G Ninja
 PREFIX     ?= $(HOME)/.local
 
 .PHONY: all deps build build-sanitize run demo test test-plain test-sanitize screenshots bench clean \
-        install uninstall package windows demo-windows test-windows
+        install uninstall package windows windows-package demo-windows test-windows
 
 all: build
 
@@ -107,9 +108,12 @@ windows: deps $(WIN_BUILD)/build.ninja
 	cd $(WIN_BUILD) && cpack
 
 # Its own packages: as a part of make test, the deps of the Linux builds have run with theirs.
+windows-package: windows
+	cmake --build $(WIN_BUILD) --target msi
+
 test-windows:
 	@sh tools/install-deps.sh windows test
-	@$(MAKE) --no-print-directory windows
+	@$(MAKE) --no-print-directory windows-package
 	cd $(WIN_BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
 
 # The demo's scales and namespace (make demo needs the demo group; Wine comes with the windows one).

@@ -9,4 +9,5 @@ const VersionResource g_versionInfo = {
     "TarvelWiz Application",
     "TarvelWiz scale firmware wizard",
     "Copyright (C) 2024 the TarvelWiz developers",
+    "The TarvelWiz developers",
 };

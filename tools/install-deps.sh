@@ -13,7 +13,7 @@
 #   bench  the simulated scale and the rig, and curl, the upload's peer
 #   windows the mingw-w64 cross compilers (posix threads), Wine to run and test the Windows program,
 #          GoogleTest's sources to cross-build it, icoutils to read the built program's resources; SRecord
-#          and Python for the converters' agreement test
+#          and Python for the converters' agreement test; wixl and msitools for the installer
 #   shots  Xvfb, ImageMagick's import and xdotool, to walk the real windows of a run on a virtual
 #          display and screenshot them
 set -eu
@@ -25,7 +25,7 @@ packages_of() {
     test) echo "libgtest-dev libgmock-dev python3-pyftpdlib iproute2 util-linux desktop-file-utils appstream" ;;
     demo) echo "python3-pyftpdlib iproute2 util-linux xvfb xauth" ;;
     bench) echo "python3-pyftpdlib iproute2 util-linux curl" ;;
-    windows) echo "g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest icoutils zip srecord python3" ;;
+    windows) echo "g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest icoutils zip srecord python3 wixl msitools" ;;
     shots) echo "xvfb xauth imagemagick xdotool" ;;
     *)
         echo "install-deps: no package group '$1' (build, run, test, demo, bench, windows, shots)" >&2

@@ -61,6 +61,7 @@ struct VersionResource {
     const char* productName;
     const char* fileDescription;
     const char* legalCopyright;
+    const char* companyName;       // the publisher, as Windows' Settings, Apps shows it
 };
 
 // Defined in resources/.

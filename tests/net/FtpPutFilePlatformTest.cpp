@@ -195,6 +195,9 @@ TEST_F(FtpPutFilePlatformTest, TheStoredSizeIsCheckedWhereTheScaleTellsIt)
 // with the reason, instead of unwinding through libcurl's frames or running without the option.
 TEST_F(FtpPutFilePlatformTest, WhatStopsLibcurlFailsTheStepWithItsReason)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "libcurl's own failures: the Windows backend's FTP session has no libcurl";
+#endif
     ScaleSimulator scale(kRecoveryAddress);
     ASSERT_TRUE(scale.IsReady()) << scale.Error();
     struct FailingSession : CInternetSession {

@@ -1,9 +1,11 @@
 // The Windows Sockets behaviour of the platform layer where the connection check depends on it.
 #include <chrono>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <thread>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #include "platform/net/WinSock.h"
 #include "tests/support/NetNamespace.h"
@@ -119,6 +121,9 @@ TEST(SocketLayerTest, LastErrorBelongsToTheThread)
 
 TEST(SocketLayerTest, SocketHandleIsNeverZero)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "descriptor 0 and its reuse are POSIX's; a Winsock handle is no descriptor";
+#else
     // With descriptor 0 free, the system would hand it out first.
     const int savedInput = ::dup(0);
     ASSERT_GE(savedInput, 0);
@@ -132,10 +137,14 @@ TEST(SocketLayerTest, SocketHandleIsNeverZero)
     EXPECT_NE(s, 0u);
     EXPECT_TRUE(zeroStillFree);
     EXPECT_EQ(winsock::closesocket(s), 0);
+#endif
 }
 
 TEST(SocketLayerTest, ClosingWhatIsNotASocketFailsAndLeavesItOpen)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs a POSIX pipe descriptor to pass as a socket";
+#else
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);
 
@@ -145,6 +154,7 @@ TEST(SocketLayerTest, ClosingWhatIsNotASocketFailsAndLeavesItOpen)
 
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
+#endif
 }
 
 TEST(SocketLayerTest, SelectWithNothingToWatchIsInvalid)

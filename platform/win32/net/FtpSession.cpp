@@ -94,7 +94,27 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+// Winsock held for as long as a session lives, as WinInet's own session holds it: a program (or a
+// test) that opens an FTP session without AfxSocketInit otherwise fails every step with 10093.
+// WSAStartup counts its callers, so this and the program's own start nest.
+struct WinsockHeld {
+    bool started;
+    WinsockHeld()
+    {
+        WSADATA data;
+        started = ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }
+    ~WinsockHeld()
+    {
+        if (started)
+            ::WSACleanup();
+    }
+    WinsockHeld(const WinsockHeld&) = delete;
+    WinsockHeld& operator=(const WinsockHeld&) = delete;
+};
+
 struct Session::Impl {
+    WinsockHeld winsock;  // first, so that it goes last
     Bounds bounds;
     SOCKET control = INVALID_SOCKET;
     bool usable = false;  // logged in, and no step left the conversation in doubt
