@@ -1,18 +1,23 @@
 #include "tests/support/NetTestFile.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 namespace tarvel::test {
 
+// A fresh folder of its own under the system's temporary folder, on either platform.
 NetTestFile::NetTestFile(std::size_t size, unsigned seed)
 {
-    char pattern[] = "/tmp/net-test-file.XXXXXX";
-    if (::mkdtemp(pattern) != nullptr)
-        m_dir = pattern;
-    m_path = m_dir + "/BOOT.BIN";
+    namespace fs = std::filesystem;
+    std::random_device unique;
+    std::error_code failed;
+    for (int attempt = 0; attempt < 100 && m_dir.empty(); ++attempt) {
+        const fs::path dir = fs::temp_directory_path(failed) / ("net-test-file." + std::to_string(unique()));
+        if (fs::create_directory(dir, failed))
+            m_dir = dir.string();
+    }
+    m_path = (fs::path(m_dir) / "BOOT.BIN").string();
     std::mt19937 random(seed);
     m_bytes.resize(size);
     for (auto& byte : m_bytes)
