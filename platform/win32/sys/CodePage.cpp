@@ -1,62 +1,12 @@
-// Two-byte characters in the code page of the code page service (the system's ANSI code page in the
-// program). The lead bytes are the system's (IsDBCSLeadByteEx); whether a byte may follow one, and
-// how UTF-8 steps, are ruled here as on Linux, so that a broken character counts the same on both:
-// a lead byte whose character is cut short or broken is a character of its own.
+// The lead bytes of two-byte characters in the code page of the code page service (the system's ANSI
+// code page in the program): the system's own (IsDBCSLeadByteEx). How a string is walked, trail bytes
+// and UTF-8 included, is the same on both backends (platform/sys/CharacterSteps.cpp).
 #include "platform/sys/CodePage.h"
 
-#include "platform/services/AppServices.h"
 #include "platform/win32/sys/SysShim.h"
-
-namespace {
-
-// The length of the well-formed UTF-8 character at p, or 1 when the bytes there do not make one.
-int Utf8Length(const char* p)
-{
-    const auto lead = static_cast<BYTE>(p[0]);
-    const int length =
-        lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
-    const BYTE low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const BYTE high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    for (int i = 1; i < length; ++i) {
-        const auto b = static_cast<BYTE>(p[i]);
-        if (b < (i == 1 ? low : 0x80) || b > (i == 1 ? high : 0xBF))
-            return 1;
-    }
-    return length;
-}
-
-// Whether the byte can follow a lead byte in the double-byte code page.
-bool IsTrailByte(UINT codePage, BYTE b)
-{
-    switch (codePage) {
-    case 932: return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
-    case 936: return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
-    case 949: return (b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A) || (b >= 0x81 && b <= 0xFE);
-    case 950: return (b >= 0x40 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE);
-    default: return false;
-    }
-}
-
-}  // namespace
-
-UINT GetACP()
-{
-    return platform::Services().codePage();
-}
 
 BOOL IsDBCSLeadByte(BYTE b)
 {
     return win32::sys::IsLeadByteOf(GetACP(), b) ? TRUE : FALSE;
 }
 
-const char* CharNextA(const char* p)
-{
-    if (*p == '\0')
-        return p;
-    const UINT codePage = GetACP();
-    if (codePage == 65001)
-        return p + Utf8Length(p);
-    if (win32::sys::IsLeadByteOf(codePage, static_cast<BYTE>(*p)) && IsTrailByte(codePage, static_cast<BYTE>(p[1])))
-        return p + 2;
-    return p + 1;
-}
