@@ -45,6 +45,13 @@ public:
     CString Text(CWnd* pPage, int id);
     bool Visible(CWnd* pPage, int id);
     bool Checked(CWnd* pPage, int id);  // a radio button's check
+    bool ControlEnabled(CWnd* pPage, int id);
+    // The IP address control's four fields as the operator leaves them ("" for a blank field), and
+    // its fields joined by dots as the operator reads them.
+    void SetAddressFields(CWnd* pPage, int id, const std::vector<std::string>& fields);
+    std::string AddressText(CWnd* pPage, int id);
+    // The system cursor the application shows now: IDC_ARROW or IDC_WAIT.
+    UINT CursorId() const;
 
     // Walks from the intro page to the given page index along the route of the current mode
     // (choose the mode first with the intro page's radio buttons).

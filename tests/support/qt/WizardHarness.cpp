@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include "platform/ui/Cursor.h"
 #include "tests/support/qt/WidgetAccess.h"
 
 bool WizardHarness::PumpUntil(const std::function<bool()>& condition, int timeoutMs)
@@ -91,3 +92,32 @@ int WizardHarness::Active() const
 
 // The sheet's widgets go with the sheet object.
 void WizardHarness::CloseSheetWindow() {}
+
+bool WizardHarness::ControlEnabled(CWnd* pPage, int id)
+{
+    Pump();
+    QWidget* widget = test_services::WidgetOf(pPage->GetDlgItem(id));
+    return widget != nullptr && widget->isEnabled();
+}
+
+void WizardHarness::SetAddressFields(CWnd* pPage, int id, const std::vector<std::string>& fields)
+{
+    CWnd* control = pPage->GetDlgItem(id);
+    for (int i = 0; i < 4 && i < static_cast<int>(fields.size()); ++i)
+        test_services::IpAddressField(control, i)->setText(QString::fromStdString(fields[static_cast<std::size_t>(i)]));
+    Pump();
+}
+
+std::string WizardHarness::AddressText(CWnd* pPage, int id)
+{
+    CWnd* control = pPage->GetDlgItem(id);
+    std::string text;
+    for (int i = 0; i < 4; ++i)
+        text += (i ? "." : "") + test_services::IpAddressField(control, i)->text().toStdString();
+    return text;
+}
+
+UINT WizardHarness::CursorId() const
+{
+    return test_services::CurrentCursorId();
+}

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "tests/support/win32/WindowDriver.h"
@@ -16,6 +17,22 @@ constexpr int kPressCodes[] = {PSBTN_BACK, PSBTN_NEXT, PSBTN_FINISH, PSBTN_CANCE
 HWND Handle(Window window)
 {
     return static_cast<HWND>(window);
+}
+
+// The address control's edit fields ordered by where they stand, not by the order the control made them.
+std::vector<HWND> AddressFields(Window control)
+{
+    std::vector<HWND> fields;
+    for (HWND child = control != nullptr ? ::GetWindow(Handle(control), GW_CHILD) : nullptr; child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT))
+        fields.push_back(child);
+    std::sort(fields.begin(), fields.end(), [](HWND a, HWND b) {
+        RECT ra, rb;
+        ::GetWindowRect(a, &ra);
+        ::GetWindowRect(b, &rb);
+        return ra.left < rb.left;
+    });
+    return fields;
 }
 
 }  // namespace
@@ -93,6 +110,27 @@ void Destroy(Window window)
 {
     if (window != nullptr && ::IsWindow(Handle(window)))
         ::DestroyWindow(Handle(window));
+}
+
+void SetAddressFields(Window control, const std::vector<std::string>& fields)
+{
+    const std::vector<HWND> edits = AddressFields(control);
+    for (std::size_t i = 0; i < edits.size() && i < fields.size(); ++i)
+        ::SetWindowTextA(edits[i], fields[i].c_str());
+}
+
+std::string AddressFieldsText(Window control)
+{
+    std::string text;
+    const std::vector<HWND> edits = AddressFields(control);
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        text += (i != 0 ? "." : "") + TextOf(edits[i]);
+    return text;
+}
+
+bool ShowsWaitCursor()
+{
+    return ::GetCursor() == ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514));  // IDC_WAIT
 }
 
 }  // namespace win32_test

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace win32_test {
 
@@ -28,5 +29,11 @@ bool CheckedFlag(Window button);
 // The window's own WS_VISIBLE, whether or not its parent is shown.
 bool VisibleFlag(Window window);
 void Destroy(Window window);
+// The four fields of a SysIPAddress32 control, left to right: set as the operator leaves them ("" for
+// a blank field), and read joined by dots.
+void SetAddressFields(Window control, const std::vector<std::string>& fields);
+std::string AddressFieldsText(Window control);
+// Whether the cursor this thread shows is the system's hourglass.
+bool ShowsWaitCursor();
 
 }  // namespace win32_test

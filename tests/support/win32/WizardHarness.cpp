@@ -6,6 +6,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/ui/Cursor.h"
 #include "platform/win32/ui/SheetShim.h"
 #include "platform/win32/ui/WindowImpl.h"
 #include "tests/support/win32/WindowDriver.h"
@@ -102,4 +103,27 @@ void WizardHarness::CloseSheetWindow()
 {
     win32_test::Destroy(HandleOf(m_sheet.get()));
     m_sheet->DestroyWindow();
+}
+
+bool WizardHarness::ControlEnabled(CWnd* pPage, int id)
+{
+    Pump();
+    return win32_test::EnabledFlag(HandleOf(pPage->GetDlgItem(id)));
+}
+
+void WizardHarness::SetAddressFields(CWnd* pPage, int id, const std::vector<std::string>& fields)
+{
+    win32_test::SetAddressFields(HandleOf(pPage->GetDlgItem(id)), fields);
+    Pump();
+}
+
+std::string WizardHarness::AddressText(CWnd* pPage, int id)
+{
+    Pump();
+    return win32_test::AddressFieldsText(HandleOf(pPage->GetDlgItem(id)));
+}
+
+UINT WizardHarness::CursorId() const
+{
+    return win32_test::ShowsWaitCursor() ? IDC_WAIT : IDC_ARROW;
 }
