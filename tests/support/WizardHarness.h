@@ -50,6 +50,10 @@ public:
     // its fields joined by dots as the operator reads them.
     void SetAddressFields(CWnd* pPage, int id, const std::vector<std::string>& fields);
     std::string AddressText(CWnd* pPage, int id);
+    // Keys as the operator presses them, to whichever control has the focus, each delivered before the next.
+    enum class Key { Up, Down, Left, Right, Return, Backspace };
+    void PressKey(Key key);
+    void TypeText(const std::string& text);
     // The system cursor the application shows now: IDC_ARROW or IDC_WAIT.
     UINT CursorId() const;
 

@@ -99,19 +99,4 @@ TEST_F(IpAddressTyping, PointsBlanksArrowsRangeAndPasteWorkAsInAnAddressControl)
     EXPECT_EQ(sheet.m_Page2a.GetEnteredAddress(), "255.0.0.7");
 }
 
-// A technician who uses only the keyboard, from the moment the wizard opens: the arrows choose test
-// mode at once, Enter goes on, and the address typed on Step 2 replaces the "0.0.0.0" shown there,
-// though the sheet moved the focus to the address before the page filled it in.
-TEST_F(IpAddressTyping, TheKeyboardAloneChoosesTheModeAndTypesTheAddressFromTheStart)
-{
-    QTest::keyClick(kFocus, Qt::Key_Down);
-    QTest::keyClick(kFocus, Qt::Key_Down);
-    EXPECT_EQ(sheet.m_nUpdateMode, MODE_APLY_ONLY);
-    QTest::keyClick(kFocus, Qt::Key_Return);
-    QTest::keyClick(kFocus, Qt::Key_Return);
-    ASSERT_EQ(wizard.Active(), 3);
-    QTest::keyClicks(kFocus, QStringLiteral("192.168.10.1"));
-    EXPECT_EQ(sheet.m_Page2a.GetEnteredAddress(), "192.168.10.1");
-}
-
 }  // namespace

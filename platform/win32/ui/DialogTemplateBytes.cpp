@@ -1,5 +1,6 @@
 #include "platform/win32/ui/DialogTemplateBytes.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/sys/ResourceLookup.h"
@@ -58,7 +59,7 @@ private:
 
 // The style of a control, as a resource compiler gives it for the same statement: a text starts a
 // group (so that radio buttons before it end theirs), a button and the address control are Tab stops.
-DWORD ControlStyle(const DialogControl& control)
+DWORD ControlStyle(const DialogControl& control, bool startsGroup)
 {
     DWORD style = WS_CHILD | ((control.style & CS_HIDDEN) ? 0 : WS_VISIBLE) | ((control.style & CS_BORDER) ? WS_BORDER : 0);
     switch (control.kind) {
@@ -69,7 +70,7 @@ DWORD ControlStyle(const DialogControl& control)
     case ControlKind::GroupBox: return style | WS_GROUP | BS_GROUPBOX;
     case ControlKind::PushButton: return style | WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON;
     case ControlKind::AutoRadioButton:
-        return style | BS_AUTORADIOBUTTON | ((control.style & CS_GROUP) ? WS_GROUP | WS_TABSTOP : 0);
+        return style | BS_AUTORADIOBUTTON | (startsGroup ? WS_GROUP | WS_TABSTOP : 0);
     case ControlKind::IpAddress: return style | WS_GROUP | WS_TABSTOP;
     case ControlKind::ProgressBar: return style;
     }
@@ -87,6 +88,40 @@ void WriteClass(TemplateWriter& out, ControlKind kind)
     case ControlKind::IpAddress: out.Class("SysIPAddress32"); return;
     case ControlKind::ProgressBar: out.Class("msctls_progress32"); return;
     }
+}
+
+// The dialog manager's arrow keys, and a screen reader, go through a group's radio buttons in the
+// template's order; the intro page's stand in another order on the screen. Each group is written in
+// the order its buttons stand from the top, so that Down moves to the button below, as on Linux; the
+// group starts with whichever of them comes first.
+struct WrittenControl {
+    const DialogControl* control;
+    bool startsGroup;
+};
+
+std::vector<WrittenControl> WritingOrder(const DialogTemplate& dlg)
+{
+    std::vector<WrittenControl> order;
+    for (std::size_t i = 0; i < dlg.controlCount;) {
+        const DialogControl& first = dlg.controls[i];
+        std::size_t end = i + 1;
+        if (first.kind == ControlKind::AutoRadioButton) {
+            while (end < dlg.controlCount && dlg.controls[end].kind == ControlKind::AutoRadioButton &&
+                   (dlg.controls[end].style & CS_GROUP) == 0)
+                ++end;
+        }
+        const std::size_t groupStart = order.size();
+        for (std::size_t k = i; k < end; ++k)
+            order.push_back({&dlg.controls[k], false});
+        std::stable_sort(order.begin() + static_cast<std::ptrdiff_t>(groupStart), order.end(),
+                         [](const WrittenControl& a, const WrittenControl& b) {
+                             return a.control->y != b.control->y ? a.control->y < b.control->y
+                                                                 : a.control->x < b.control->x;
+                         });
+        order[groupStart].startsGroup = (first.style & CS_GROUP) != 0;
+        i = end;
+    }
+    return order;
 }
 
 }  // namespace
@@ -117,12 +152,12 @@ std::vector<std::uint32_t> BuildDialogTemplate(UINT nIDTemplate)
     out.Word(kNormalWeight);
     out.Word(static_cast<WORD>(kDefaultCharSet << 8));  // not italic; the character set
     out.Text(dlg->faceName);
-    for (std::size_t i = 0; i < dlg->controlCount; ++i) {
-        const DialogControl& control = dlg->controls[i];
+    for (const WrittenControl& written : WritingOrder(*dlg)) {
+        const DialogControl& control = *written.control;
         out.AlignToDword();
         out.Dword(0);  // help ID
         out.Dword(0);  // extended style
-        out.Dword(ControlStyle(control));
+        out.Dword(ControlStyle(control, written.startsGroup));
         out.Word(static_cast<WORD>(control.x));
         out.Word(static_cast<WORD>(control.y));
         out.Word(static_cast<WORD>(control.cx));

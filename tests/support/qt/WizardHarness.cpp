@@ -5,10 +5,40 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QThread>
+#include <gtest/gtest.h>
 
 #include "platform/ui/Cursor.h"
 #include "tests/support/qt/WidgetAccess.h"
+
+namespace {
+
+// Keys reach the focused control of the active window only: the sheet is made active first.
+void ActivateSheet(const CPropertySheet& sheet)
+{
+    QWidget* window = test_services::SheetWindow(sheet);
+    if (window != nullptr && !window->isActiveWindow()) {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            ADD_FAILURE() << "the wizard's window did not become active: keys would go nowhere";
+    }
+}
+
+Qt::Key QtKey(WizardHarness::Key key)
+{
+    switch (key) {
+    case WizardHarness::Key::Up: return Qt::Key_Up;
+    case WizardHarness::Key::Down: return Qt::Key_Down;
+    case WizardHarness::Key::Left: return Qt::Key_Left;
+    case WizardHarness::Key::Right: return Qt::Key_Right;
+    case WizardHarness::Key::Return: return Qt::Key_Return;
+    case WizardHarness::Key::Backspace: return Qt::Key_Backspace;
+    }
+    return Qt::Key_unknown;
+}
+
+}  // namespace
 
 bool WizardHarness::PumpUntil(const std::function<bool()>& condition, int timeoutMs)
 {
@@ -120,4 +150,21 @@ std::string WizardHarness::AddressText(CWnd* pPage, int id)
 UINT WizardHarness::CursorId() const
 {
     return test_services::CurrentCursorId();
+}
+
+// No receiver: each key goes to the window with the focus and on to its focused control, as typing does.
+void WizardHarness::PressKey(Key key)
+{
+    Pump();
+    ActivateSheet(*m_sheet);
+    QTest::keyClick(static_cast<QWidget*>(nullptr), QtKey(key));
+    Pump();
+}
+
+void WizardHarness::TypeText(const std::string& text)
+{
+    Pump();
+    ActivateSheet(*m_sheet);
+    QTest::keyClicks(static_cast<QWidget*>(nullptr), QString::fromLatin1(text.c_str()));
+    Pump();
 }

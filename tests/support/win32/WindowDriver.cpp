@@ -128,6 +128,27 @@ std::string AddressFieldsText(Window control)
     return text;
 }
 
+void ActivateSheet(Window sheet)
+{
+    HWND window = Handle(sheet);
+    if (window != nullptr && ::GetActiveWindow() != window) {
+        ::SetForegroundWindow(window);
+        ::SetActiveWindow(window);
+    }
+}
+
+void PressVirtualKey(int virtualKey)
+{
+    HWND focus = ::GetFocus();
+    ::PostMessageA(focus, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+    ::PostMessageA(focus, WM_KEYUP, static_cast<WPARAM>(virtualKey), static_cast<LPARAM>(0xC0000001u));
+}
+
+void TypeCharacter(char c)
+{
+    ::PostMessageA(::GetFocus(), WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+}
+
 bool ShowsWaitCursor()
 {
     return ::GetCursor() == ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514));  // IDC_WAIT

@@ -33,6 +33,12 @@ void Destroy(Window window);
 // a blank field), and read joined by dots.
 void SetAddressFields(Window control, const std::vector<std::string>& fields);
 std::string AddressFieldsText(Window control);
+// Keys reach the focused control of the active window only: the sheet is made active first, as
+// the operator's click on it would.
+void ActivateSheet(Window sheet);
+// A key pressed and released, or a character typed, at the window that has the focus now.
+void PressVirtualKey(int virtualKey);
+void TypeCharacter(char c);
 // Whether the cursor this thread shows is the system's hourglass.
 bool ShowsWaitCursor();
 

@@ -127,3 +127,25 @@ UINT WizardHarness::CursorId() const
 {
     return win32_test::ShowsWaitCursor() ? IDC_WAIT : IDC_ARROW;
 }
+
+void WizardHarness::PressKey(Key key)
+{
+    static constexpr int kVirtualKeys[] = {0x26 /* VK_UP */,     0x28 /* VK_DOWN */,   0x25 /* VK_LEFT */,
+                                           0x27 /* VK_RIGHT */, 0x0D /* VK_RETURN */, 0x08 /* VK_BACK */};
+    win32_test::ActivateSheet(HandleOf(m_sheet.get()));
+    Pump();
+    win32_test::PressVirtualKey(kVirtualKeys[static_cast<int>(key)]);
+    Pump();
+}
+
+// One character at a time: a field of the address control that is full hands the focus on, and the
+// next character must go where the focus is then.
+void WizardHarness::TypeText(const std::string& text)
+{
+    win32_test::ActivateSheet(HandleOf(m_sheet.get()));
+    for (char c : text) {
+        Pump();
+        win32_test::TypeCharacter(c);
+        Pump();
+    }
+}
