@@ -1,13 +1,13 @@
 // The Step 2 pages against simulated scales inside the test namespace: real widgets, real sockets.
-#include <QElapsedTimer>
-#include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
 
-#include "tests/support/qt/WidgetAccess.h"
-#include "platform/ui/Thread.h"
 #include "resources/ControlIds.h"
 #include "tests/support/NetNamespace.h"
 #include "tests/support/ScaleSimulator.h"
+#include "tests/support/Stopwatch.h"
 #include "tests/support/WizardHarness.h"
 
 namespace {
@@ -34,29 +34,16 @@ protected:
     }
     bool Back() { return wizard.Enabled(WizardButton::Back); }
     bool Next() { return wizard.Enabled(WizardButton::Next); }
-    bool CheckButtonEnabled(CWnd* page)
-    {
-        return test_services::WidgetOf(page->GetDlgItem(IDC_CHECK_CONNECTION))->isEnabled();
-    }
+    bool CheckButtonEnabled(CWnd* page) { return wizard.ControlEnabled(page, IDC_CHECK_CONNECTION); }
     bool WaitForResult(CZeltoConnectPage& page, int timeoutMs = 8000)
     {
         return wizard.PumpUntil([&page] { return !page.m_bChecking; }, timeoutMs);
     }
     void TypeAddress(const char* a, const char* b, const char* c, const char* d)
     {
-        CWnd* control = sheet.m_Page2a.GetDlgItem(IDC_SCALE_ADDRESS);
-        const char* parts[] = {a, b, c, d};
-        for (int i = 0; i < 4; ++i)
-            test_services::IpAddressField(control, i)->setText(QString::fromLatin1(parts[i]));
+        wizard.SetAddressFields(&sheet.m_Page2a, IDC_SCALE_ADDRESS, {a, b, c, d});
     }
-    std::string ShownAddress()
-    {
-        CWnd* control = sheet.m_Page2a.GetDlgItem(IDC_SCALE_ADDRESS);
-        std::string text;
-        for (int i = 0; i < 4; ++i)
-            text += (i ? "." : "") + test_services::IpAddressField(control, i)->text().toStdString();
-        return text;
-    }
+    std::string ShownAddress() { return wizard.AddressText(&sheet.m_Page2a, IDC_SCALE_ADDRESS); }
     void GoToFixedAddressPage()
     {
         wizard.Press(WizardButton::Next);
@@ -82,8 +69,7 @@ TEST_F(ConnectionPageTest, SilentScaleRefusesCancelDuringTheCheckAndFailsByTimeO
     EXPECT_TRUE(Back());
     EXPECT_FALSE(Next());
 
-    QElapsedTimer clock;
-    clock.start();
+    const Stopwatch clock;
     wizard.Click(&page, IDC_CHECK_CONNECTION);
     EXPECT_TRUE(page.m_bChecking);
     EXPECT_EQ(Shown(&page), "00011");  // the wait text; the frame keeps its visibility
@@ -110,9 +96,17 @@ TEST_F(ConnectionPageTest, SilentScaleRefusesCancelDuringTheCheckAndFailsByTimeO
         buttonsBehindBox = Back() || Next() || CheckButtonEnabled(&page);
     };
     ASSERT_TRUE(WaitForResult(page));
-    const qint64 elapsed = clock.elapsed();
+    const long long elapsed = clock.ElapsedMs();
     EXPECT_GE(elapsed, 3900);
+#ifdef _WIN32
+    // Under Wine each of the check's ten half-second waits overshoots by up to some 17 ms (under 2 ms
+    // on Linux), and the error box is a real window that opens 30 to 170 ms after the worker's result:
+    // measured 5.09 to 5.67 s on a busy two-core machine. A check that waited one quiet pass more
+    // would still take over 6 s.
+    EXPECT_LE(elapsed, 6000);
+#else
     EXPECT_LE(elapsed, 5600);
+#endif
     RecordProperty("milliseconds", std::to_string(elapsed));
     ASSERT_EQ(wizard.boxes.size(), 2u);
     EXPECT_EQ(wizard.boxes[1].text.rfind("Unable to connect to scale! : Connect - Timeout error #", 0), 0u)
@@ -135,11 +129,10 @@ TEST_F(ConnectionPageTest, SilentScaleRefusesCancelDuringTheCheckAndFailsByTimeO
 TEST_F(ConnectionPageTest, ARefusedConnectionFailsAtOnceWithItsCause)
 {
     GoToFixedAddressPage();  // nothing listens at the recovery address
-    QElapsedTimer clock;
-    clock.start();
+    const Stopwatch clock;
     wizard.Click(&sheet.m_Page2, IDC_CHECK_CONNECTION);
     ASSERT_TRUE(WaitForResult(sheet.m_Page2));
-    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_LT(clock.ElapsedMs(), 2000);
     ASSERT_EQ(wizard.boxes.size(), 1u);
     EXPECT_EQ(wizard.boxes[0].text, "Unable to connect to scale! : Connect error #10061");
     EXPECT_EQ(sheet.m_nConnectState, CONNECT_FAILED);

@@ -2,9 +2,11 @@
 // scale that answers, nothing listening (refused), a listener that never takes the connection, and
 // the "any" address.
 #include <chrono>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
+#ifndef _WIN32
+#include <fcntl.h>
+#endif
 
 #include "connection/BlockingSocket.h"
 #include "connection/BlockingSocketException.h"
@@ -56,11 +58,6 @@ Outcome CreateAndConnect(CBlockingSocket& socket, const char* dotted, int timeou
     return outcome;
 }
 
-bool IsNonBlocking(winsock::SOCKET s)
-{
-    return (::fcntl(static_cast<int>(s), F_GETFL) & O_NONBLOCK) != 0;
-}
-
 class SocketConnectTest : public ::testing::Test {
 protected:
     void SetUp() override { TARVEL_SKIP_UNLESS_IN_TEST_NAMESPACE(); }
@@ -68,8 +65,24 @@ protected:
     {
         if (m_socket.m_hSocket != 0)
             m_socket.Close();
+        if (m_blockingModeUnread)
+            GTEST_SKIP() << "Winsock sets a socket's blocking mode but cannot read it back; the test's other "
+                            "checks were made";
+    }
+    // The socket's blocking mode as the system reports it. Windows has no call that reads the mode
+    // back: there the check is left out and the test, once its other checks are made, is skipped.
+    void ExpectNonBlocking(winsock::SOCKET s, bool nonBlocking)
+    {
+#ifdef _WIN32
+        (void)s;
+        (void)nonBlocking;
+        m_blockingModeUnread = true;
+#else
+        EXPECT_EQ((::fcntl(static_cast<int>(s), F_GETFL) & O_NONBLOCK) != 0, nonBlocking);
+#endif
     }
     CBlockingSocket m_socket;
+    bool m_blockingModeUnread = false;
 };
 
 TEST_F(SocketConnectTest, ConnectToTheScaleReturnsAtOnceInBlockingMode)
@@ -82,7 +95,7 @@ TEST_F(SocketConnectTest, ConnectToTheScaleReturnsAtOnceInBlockingMode)
     ASSERT_TRUE(outcome.connected) << outcome.text;
     EXPECT_LT(outcome.seconds, 0.4);  // the first writability test, not a half-second slice
     EXPECT_NE(m_socket.m_hSocket, 0u);
-    EXPECT_FALSE(IsNonBlocking(m_socket.m_hSocket));
+    ExpectNonBlocking(m_socket.m_hSocket, false);
     m_socket.Close();
     EXPECT_EQ(m_socket.m_hSocket, 0u);
 }
@@ -109,7 +122,7 @@ TEST_F(SocketConnectTest, RefusedConnectionEndsWithConnectLongBeforeTheTimeout)
     EXPECT_LT(outcome.seconds, 1.5);
     // The socket stays open for its owner to close.
     EXPECT_NE(m_socket.m_hSocket, 0u);
-    EXPECT_TRUE(IsNonBlocking(m_socket.m_hSocket));
+    ExpectNonBlocking(m_socket.m_hSocket, true);
 }
 
 TEST_F(SocketConnectTest, SilentPeerTimesOutAfterFourToFiveSecondsForATimeoutOfFive)

@@ -1,18 +1,31 @@
 // Who holds the socket: a failed Create leaves none, the destructor leaves an open socket to its
 // owner, and a failed Close keeps the handle. These need no peer, only sockets of this machine.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 #include "connection/BlockingSocket.h"
 #include "connection/BlockingSocketException.h"
 
 namespace {
 
-bool IsOpen(winsock::SOCKET s) { return ::fcntl(static_cast<int>(s), F_GETFD) != -1; }
+bool IsOpen(winsock::SOCKET s)
+{
+#ifdef _WIN32
+    // A Winsock handle is no descriptor to look up: ask something of it that only an open socket
+    // answers (a new socket is in blocking mode already, so this changes nothing).
+    winsock::u_long blocking = 0;
+    return winsock::ioctlsocket(s, winsock::FIONBIO, &blocking) == 0;
+#else
+    return ::fcntl(static_cast<int>(s), F_GETFD) != -1;
+#endif
+}
 
+#ifndef _WIN32
 // Lowers the limit of open descriptors so that no new one can be made, and restores it.
 class NoFreeDescriptors {
 public:
@@ -30,9 +43,13 @@ private:
     rlimit m_saved{};
     bool m_lowered = false;
 };
+#endif
 
 TEST(SocketLifetimeTest, FailedCreateLeavesNoSocketAndNamesTheStep)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs a limit of open descriptors to lower; a Windows process has none it can lower";
+#else
     CBlockingSocket socket;
     std::string operation;
     int error = 0;
@@ -53,6 +70,7 @@ TEST(SocketLifetimeTest, FailedCreateLeavesNoSocketAndNamesTheStep)
     EXPECT_EQ(operation, "Create");
     EXPECT_EQ(error, winsock::WSAEMFILE);
     EXPECT_EQ(socket.m_hSocket, 0u);  // so the owner's closing step is skipped
+#endif
 }
 
 TEST(SocketLifetimeTest, DestructorLeavesTheSocketOpen)
