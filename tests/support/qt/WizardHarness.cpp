@@ -5,8 +5,10 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProgressBar>
 #include <QThread>
 
+#include "platform/qt/WindowImpl.h"
 #include "platform/ui/Cursor.h"
 #include "tests/support/qt/WidgetAccess.h"
 
@@ -120,4 +122,27 @@ std::string WizardHarness::AddressText(CWnd* pPage, int id)
 UINT WizardHarness::CursorId() const
 {
     return test_services::CurrentCursorId();
+}
+
+int WizardHarness::ProgressPosition(CWnd* pPage, int id)
+{
+    auto* bar = qobject_cast<QProgressBar*>(test_services::WidgetOf(pPage->GetDlgItem(id)));
+    return bar != nullptr ? bar->value() : -1;
+}
+
+int WizardHarness::ProgressMaximum(CWnd* pPage, int id)
+{
+    auto* bar = qobject_cast<QProgressBar*>(test_services::WidgetOf(pPage->GetDlgItem(id)));
+    return bar != nullptr ? bar->maximum() : -1;
+}
+
+// A dialog of no template: a widget of its own, with no controls.
+void test_services::CreateMessageWindow(CWnd* pWnd)
+{
+    CreateDialogFromTemplate(pWnd, 0, nullptr);
+}
+
+void test_services::DestroyMessageWindow(CWnd* pWnd)
+{
+    DestroyWindowObjects(pWnd);
 }
