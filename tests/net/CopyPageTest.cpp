@@ -1,18 +1,19 @@
 // The copy-and-confirm pages and their upload workers against simulated scales inside the test
 // namespace: what the operator sees, what the scale stores and what the log says.
-#include <QElapsedTimer>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 
+#include "common/PathSeparator.h"
 #include "platform/net/InternetTimeouts.h"
 #include "platform/ui/Thread.h"
 #include "resources/ControlIds.h"
 #include "tests/support/NetNamespace.h"
 #include "tests/support/ScaleSimulator.h"
+#include "tests/support/Stopwatch.h"
 #include "tests/support/WizardHarness.h"
-#include "tests/support/qt/WidgetAccess.h"
 #include "transfer/ZeltoCopyPage.h"
 
 namespace {
@@ -31,8 +32,8 @@ protected:
         TARVEL_SKIP_UNLESS_IN_TEST_NAMESPACE();
         // Short waits, so that a silent or stalled scale is given up within seconds here.
         test_services::SetFtpTimeouts({3000, 2, 3000, 2});
-        imagePath = wizard.ProgramDir() + "/images/BOOT.BIN";
-        std::system(("mkdir -p '" + wizard.ProgramDir() + "/images'").c_str());
+        imagePath = InImages("BOOT.BIN");
+        std::filesystem::create_directories(InImages(""));
         image.resize(300000);
         for (std::size_t i = 0; i < image.size(); ++i)
             image[i] = static_cast<char>((i * 7919 + i / 251) & 0xFF);
@@ -72,6 +73,12 @@ protected:
         return count;
     }
 
+    // A path in the images folder beside the program, in the platform's separators.
+    std::string InImages(const std::string& name) const
+    {
+        return wizard.ProgramDir() + kPathSeparatorString + "images" + kPathSeparatorString + name;
+    }
+
     WizardHarness wizard;
     CZeltoSheet& sheet = wizard.Sheet();
     std::string imagePath;
@@ -80,7 +87,9 @@ protected:
 
 TEST_F(CopyPageTest, ASuccessfulUploadIsStoredUnderItsRemoteNameAndLogged)
 {
-    ScaleSimulator scale(kRecoveryAddress);
+    // A scale on a slow link, so that the upload lasts (about 0.6 s) beyond the first look at the page:
+    // at full speed it ends within 40 to 110 ms, sometimes before that look.
+    ScaleSimulator scale(kRecoveryAddress, {"--rate", "512"});
     ASSERT_TRUE(scale.IsReady()) << scale.Error();
     Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
     EXPECT_EQ(Shown(&sheet.m_Page4), "100");
@@ -98,7 +107,7 @@ TEST_F(CopyPageTest, ASuccessfulUploadIsStoredUnderItsRemoteNameAndLogged)
     EXPECT_EQ(wizard.LogLines(),
               (Lines{"Start FTP thread", "Start PutFile() - " + imagePath, "End PutFile()", "FTP thread complete"}));
     // The application image is now looked for beside the BOOT image.
-    EXPECT_EQ(sheet.m_strAplyFile, wizard.ProgramDir() + "/images/APLY.BIN");
+    EXPECT_EQ(sheet.m_strAplyFile, InImages("APLY.BIN"));
 
     wizard.Press(WizardButton::Cancel);
     EXPECT_EQ(wizard.EndResult(), IDCANCEL);
@@ -143,7 +152,7 @@ TEST_F(CopyPageTest, ALocalFileDeletedAfterChoosingFailsTheSend)
 {
     ScaleSimulator scale(kRecoveryAddress);
     ASSERT_TRUE(scale.IsReady()) << scale.Error();
-    const std::string missing = wizard.ProgramDir() + "/images/gone/BOOT.BIN";
+    const std::string missing = InImages(std::string("gone") + kPathSeparatorString + "BOOT.BIN");
     Arrive(sheet.m_Page4, MODE_BIOS_APLY, missing);
     ASSERT_TRUE(WaitForResult(sheet.m_Page4));
     EXPECT_EQ(sheet.m_Page4.m_bCopyOK, FALSE);
@@ -152,7 +161,7 @@ TEST_F(CopyPageTest, ALocalFileDeletedAfterChoosingFailsTheSend)
                                         "PutFile() returned FALSE", "FTP thread complete", kFailedSendText}));
     EXPECT_TRUE(scale.StoredNames().empty());
     // A failed BOOT upload moves the application image beside the BOOT image all the same.
-    EXPECT_EQ(sheet.m_strAplyFile, wizard.ProgramDir() + "/images/APLY.BIN");
+    EXPECT_EQ(sheet.m_strAplyFile, InImages("APLY.BIN"));
 }
 
 TEST_F(CopyPageTest, AnEmptyImageIsNeverSentAndTheFailureNamesIt)
@@ -219,8 +228,7 @@ TEST_F(CopyPageTest, ASilentScaleIsCountedFromTheStartRefusesCancelAndEndsAtItsT
     ScaleSimulator scale(kRecoveryAddress, {"--silent"});
     ASSERT_TRUE(scale.IsReady()) << scale.Error();
     test_services::SetFtpTimeouts({10000, 5, 3000, 2});  // the greeting is waited for five seconds
-    QElapsedTimer clock;
-    clock.start();
+    const Stopwatch clock;
     Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
     wizard.Press(WizardButton::Cancel);
     ASSERT_EQ(wizard.boxes.size(), 1u);
@@ -229,13 +237,13 @@ TEST_F(CopyPageTest, ASilentScaleIsCountedFromTheStartRefusesCancelAndEndsAtItsT
     EXPECT_EQ(wizard.Active(), 5);
 
     // The scale never greets: the line counts the seconds it has been silent, from the first.
-    std::vector<std::pair<int, qint64>> counts;  // each count as it appears, and when
+    std::vector<std::pair<int, long long>> counts;  // each count as it appears, and when
     const std::regex waiting(R"(^Waiting for the scale\.\.\. (\d+) s$)");
     ASSERT_TRUE(wizard.PumpUntil([&] {
         const std::string text = wizard.Text(&sheet.m_Page4, IDC_COPY_PROGRESS_TEXT);
         std::smatch m;
         if (std::regex_match(text, m, waiting) && (counts.empty() || counts.back().first != std::stoi(m[1])))
-            counts.emplace_back(std::stoi(m[1]), clock.elapsed());
+            counts.emplace_back(std::stoi(m[1]), clock.ElapsedMs());
         return sheet.m_Page4.m_bCopyDone && !sheet.m_Page4.m_bCopying;
     }, 15000));
     ASSERT_GE(counts.size(), 3u);
@@ -243,10 +251,10 @@ TEST_F(CopyPageTest, ASilentScaleIsCountedFromTheStartRefusesCancelAndEndsAtItsT
     EXPECT_LT(counts[0].second, 3000);
     for (std::size_t i = 1; i < counts.size(); ++i)
         EXPECT_EQ(counts[i].first, counts[i - 1].first + 1);
-    EXPECT_GE(clock.elapsed(), 4900);         // the time-out, not sooner...
-    EXPECT_LT(clock.elapsed(), 5000 + 3000);  // ...and a margin
+    EXPECT_GE(clock.ElapsedMs(), 4900);         // the time-out, not sooner...
+    EXPECT_LT(clock.ElapsedMs(), 5000 + 3000);  // ...and a margin
     RecordProperty("firstCountMs", std::to_string(counts[0].second));
-    RecordProperty("resultMs", std::to_string(clock.elapsed()));
+    RecordProperty("resultMs", std::to_string(clock.ElapsedMs()));
     ASSERT_EQ(wizard.boxes.size(), 2u);
     EXPECT_EQ(wizard.boxes[1].text, "No reply from 192.168.10.1 port 21: Timeout was reached");
     EXPECT_EQ(sheet.m_Page4.m_bCopyOK, FALSE);
@@ -263,12 +271,11 @@ TEST_F(CopyPageTest, AScaleThatStopsReadingOrCutsTheDataConnectionFailsAndThePag
         ScaleSimulator scale(kRecoveryAddress, {fault, "200000"});
         ASSERT_TRUE(scale.IsReady()) << scale.Error();
         sheet.m_Page6.m_bCopyDone = FALSE;
-        QElapsedTimer clock;
-        clock.start();
+        const Stopwatch clock;
         Arrive(sheet.m_Page6, MODE_APLY_ONLY, imagePath);
         ASSERT_TRUE(WaitForResult(sheet.m_Page6)) << fault;
         // The stall limit, libcurl's five-second speed window (see FtpTimeoutPlatformTest), a margin.
-        EXPECT_LT(clock.elapsed(), 2000 + 5000 + 3000) << fault;
+        EXPECT_LT(clock.ElapsedMs(), 2000 + 5000 + 3000) << fault;
         EXPECT_EQ(sheet.m_Page6.m_bCopyOK, FALSE) << fault;
         EXPECT_EQ(sheet.m_Page6.m_strError, kFailedSendText) << fault;
         EXPECT_EQ(Shown(&sheet.m_Page6), "001") << fault;
@@ -385,12 +392,11 @@ TEST_F(CopyPageTest, AScaleThatNeverOpensTheDataConnectionFailsWithinTheAcceptTi
 {
     ScaleSimulator scale(kRecoveryAddress, {"--no-connect-back"});
     ASSERT_TRUE(scale.IsReady()) << scale.Error();
-    QElapsedTimer clock;
-    clock.start();
+    const Stopwatch clock;
     Arrive(sheet.m_Page4, MODE_BIOS_APLY, imagePath);
     ASSERT_TRUE(WaitForResult(sheet.m_Page4));
-    EXPECT_GE(clock.elapsed(), 2900);         // it waited for the scale to connect back...
-    EXPECT_LT(clock.elapsed(), 3000 + 3000);  // ...for as long as it was told, and a margin
+    EXPECT_GE(clock.ElapsedMs(), 2900);         // it waited for the scale to connect back...
+    EXPECT_LT(clock.ElapsedMs(), 3000 + 3000);  // ...for as long as it was told, and a margin
     EXPECT_EQ(sheet.m_Page4.m_bCopyOK, FALSE);
     EXPECT_EQ(sheet.m_Page4.m_strError, kFailedSendText);
     EXPECT_EQ(Shown(&sheet.m_Page4), "001");

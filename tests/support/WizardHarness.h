@@ -56,6 +56,9 @@ public:
     void TypeText(const std::string& text);
     // The system cursor the application shows now: IDC_ARROW or IDC_WAIT.
     UINT CursorId() const;
+    // A progress control's position, and the top of its range (which starts at 0); -1 without the control.
+    int ProgressPosition(CWnd* pPage, int id);
+    int ProgressMaximum(CWnd* pPage, int id);
 
     // Walks from the intro page to the given page index along the route of the current mode
     // (choose the mode first with the intro page's radio buttons).
@@ -79,3 +82,11 @@ private:
 
 // Puts the test services and the scale address back as a run of the program finds them.
 void ResetSeams();
+
+namespace test_services {
+// Gives a window object that no page template makes a hidden window of its own, so that messages
+// posted to it from any thread reach its message map on this thread; the window goes with
+// DestroyMessageWindow, before the object.
+void CreateMessageWindow(CWnd* pWnd);
+void DestroyMessageWindow(CWnd* pWnd);
+}  // namespace test_services

@@ -5,10 +5,12 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProgressBar>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "platform/qt/WindowImpl.h"
 #include "platform/ui/Cursor.h"
 #include "tests/support/qt/WidgetAccess.h"
 
@@ -167,4 +169,27 @@ void WizardHarness::TypeText(const std::string& text)
     ActivateSheet(*m_sheet);
     QTest::keyClicks(static_cast<QWidget*>(nullptr), QString::fromLatin1(text.c_str()));
     Pump();
+}
+
+int WizardHarness::ProgressPosition(CWnd* pPage, int id)
+{
+    auto* bar = qobject_cast<QProgressBar*>(test_services::WidgetOf(pPage->GetDlgItem(id)));
+    return bar != nullptr ? bar->value() : -1;
+}
+
+int WizardHarness::ProgressMaximum(CWnd* pPage, int id)
+{
+    auto* bar = qobject_cast<QProgressBar*>(test_services::WidgetOf(pPage->GetDlgItem(id)));
+    return bar != nullptr ? bar->maximum() : -1;
+}
+
+// A dialog of no template: a widget of its own, with no controls.
+void test_services::CreateMessageWindow(CWnd* pWnd)
+{
+    CreateDialogFromTemplate(pWnd, 0, nullptr);
+}
+
+void test_services::DestroyMessageWindow(CWnd* pWnd)
+{
+    DestroyWindowObjects(pWnd);
 }

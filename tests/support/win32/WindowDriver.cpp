@@ -4,6 +4,7 @@
 #include <prsht.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "tests/support/win32/WindowDriver.h"
@@ -152,6 +153,58 @@ void TypeCharacter(char c)
 bool ShowsWaitCursor()
 {
     return ::GetCursor() == ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514));  // IDC_WAIT
+}
+
+int ProgressPosition(Window bar)
+{
+    return bar != nullptr ? static_cast<int>(::SendMessageA(Handle(bar), PBM_GETPOS, 0, 0)) : -1;
+}
+
+int ProgressMaximum(Window bar)
+{
+    return bar != nullptr ? static_cast<int>(::SendMessageA(Handle(bar), PBM_GETRANGE, FALSE, 0)) : -1;
+}
+
+namespace {
+
+// The handler lives in the window's user data from its first message to its last.
+LRESULT CALLBACK MessageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* handler = reinterpret_cast<MessageHandler*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        delete handler;
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+    std::intptr_t result = 0;
+    if (handler != nullptr && (*handler)(message, wParam, lParam, &result))
+        return result;
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+Window CreateMessageWindow(MessageHandler handler)
+{
+    static const ATOM windowClass = [] {
+        WNDCLASSA description{};
+        description.lpfnWndProc = MessageWindowProcedure;
+        description.hInstance = ::GetModuleHandleA(nullptr);
+        description.lpszClassName = "TarvelTestMessageWindow";
+        return ::RegisterClassA(&description);
+    }();
+    if (windowClass == 0)
+        return nullptr;
+    auto* held = new MessageHandler(std::move(handler));
+    HWND window = ::CreateWindowExA(0, "TarvelTestMessageWindow", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    ::GetModuleHandleA(nullptr), held);
+    if (window == nullptr)
+        delete held;  // no WM_NCDESTROY will come for it
+    return window;
 }
 
 }  // namespace win32_test

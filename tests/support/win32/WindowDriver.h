@@ -3,6 +3,8 @@
 // platform/win32/ui/WindowShim.h), so only WindowDriver.cpp includes the SDK.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,5 +43,13 @@ void PressVirtualKey(int virtualKey);
 void TypeCharacter(char c);
 // Whether the cursor this thread shows is the system's hourglass.
 bool ShowsWaitCursor();
+// A progress control's PBM_GETPOS, and the top of its PBM_GETRANGE; -1 without the control.
+int ProgressPosition(Window bar);
+int ProgressMaximum(Window bar);
+// A hidden message-only window of this thread: each message goes to the handler first, which returns
+// true with the result when it takes it; the window's default procedure has the others.
+using MessageHandler = std::function<bool(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                          std::intptr_t* result)>;
+Window CreateMessageWindow(MessageHandler handler);
 
 }  // namespace win32_test

@@ -149,3 +149,31 @@ void WizardHarness::TypeText(const std::string& text)
         Pump();
     }
 }
+
+int WizardHarness::ProgressPosition(CWnd* pPage, int id)
+{
+    return win32_test::ProgressPosition(HandleOf(pPage->GetDlgItem(id)));
+}
+
+int WizardHarness::ProgressMaximum(CWnd* pPage, int id)
+{
+    return win32_test::ProgressMaximum(HandleOf(pPage->GetDlgItem(id)));
+}
+
+void test_services::CreateMessageWindow(CWnd* pWnd)
+{
+    CWnd::Impl* impl = pWnd->GetImpl();
+    impl->hwnd = win32_test::CreateMessageWindow(
+        [impl](unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t* result) {
+            LRESULT handled = 0;
+            const bool taken = impl->Dispatch(message, wParam, lParam, &handled) != FALSE;
+            *result = handled;
+            return taken;
+        });
+}
+
+void test_services::DestroyMessageWindow(CWnd* pWnd)
+{
+    win32_test::Destroy(HandleOf(pWnd));
+    DetachWindow(pWnd);
+}
