@@ -2,20 +2,18 @@
 // it, against the simulated scale at its real address: with binary images and with S-record images
 // converted by the real conversion programs. Afterwards the scale holds exactly the operation's files,
 // each identical to its image, and the log exactly the run's lines.
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <algorithm>
-#include <fstream>
+#include <filesystem>
 #include <map>
 #include <gtest/gtest.h>
 
+#include "common/PathSeparator.h"
 #include "platform/ui/FileDialog.h"
 #include "resources/ControlIds.h"
+#include "tests/support/ConverterFiles.h"
 #include "tests/support/NetNamespace.h"
 #include "tests/support/ScaleSimulator.h"
 #include "tests/support/WizardHarness.h"
-#include "tests/support/qt/WidgetAccess.h"
 
 namespace {
 
@@ -40,34 +38,40 @@ protected:
         TARVEL_SKIP_UNLESS_IN_TEST_NAMESPACE();
         const std::string dir = wizard.ProgramDir();
         // The program directory holds the conversion programs, as an installation does.
-        for (const char* program : {"ConvertBoot.bat", "ConvertFont.bat", "ConvertAply.bat", "SRECORD.EXE", "CNVS.EXE"}) {
-            const QString target = QString::fromStdString(dir + "/" + program);
-            ASSERT_TRUE(QFile::copy(QStringLiteral(TARVEL_BINARY_DIR "/") + QString::fromLatin1(program), target));
-        }
+        ASSERT_NO_THROW(converter_files::InstallConverters(dir));
         // The images lie in a folder of their own; each kind with different bytes.
-        images = dir + "/firmware";
-        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(images)));
+        images = dir + kPathSeparatorString + "firmware";
+        ASSERT_TRUE(std::filesystem::create_directory(images));
         unsigned seed = 1;
         for (const char* kind : {"BOOT", "FONT", "APLY"}) {
             std::string data(180000 + seed * 1000, '\0');
             for (std::size_t i = 0; i < data.size(); ++i)
                 data[i] = static_cast<char>((i * (seed * 2 + 1) + (i >> 9) * 31) & 0xFF);
             bytes[kind] = data;
-            std::ofstream(images + "/" + kind + ".BIN", std::ios::binary) << data;
-            // The S-record form of the same image, at an address of its own.
-            const int status = QProcess::execute(
-                QStringLiteral("srec_cat"),
-                {QString::fromStdString(images + "/" + kind + ".BIN"), QStringLiteral("-binary"), QStringLiteral("-offset"),
-                 QStringLiteral("0x20000"), QStringLiteral("-execution-start-address"), QStringLiteral("0x20000"), QStringLiteral("-o"), QString::fromStdString(images + "/" + kind + ".mot"),
-                 QStringLiteral("-motorola")});
-            ASSERT_EQ(status, 0);
+            converter_files::WriteFile(Image(kind, ".BIN"), data);
+            // The S-record form of the same image, at an address of its own with its start address.
+            const std::string mot = converter_files::MakeSRecords({{0x20000, data}});
+            ASSERT_FALSE(mot.empty());
+            converter_files::WriteFile(Image(kind, ".mot"), mot);
             ++seed;
         }
     }
 
+    std::string Image(const char* kind, const char* extension) const
+    {
+        return images + kPathSeparatorString + kind + extension;
+    }
+
+    // Whether the sheet shows this page now.
+    bool Shows(const CWnd* page)
+    {
+        const int active = wizard.Active();
+        return active >= 0 && wizard.Page(active) == page;
+    }
+
     void ChooseImage(CWnd* page, const char* kind, bool sRecord)
     {
-        const std::string path = images + "/" + kind + (sRecord ? ".mot" : ".BIN");
+        const std::string path = Image(kind, sRecord ? ".mot" : ".BIN");
         test_services::SetNextFileDialogResult(path, sRecord ? 2 : 1);
         wizard.Click(page, IDC_SELECT);
     }
@@ -76,14 +80,14 @@ protected:
     {
         ChooseImage(selectPage, kind, sRecord);
         wizard.Press(WizardButton::Next);
-        ASSERT_TRUE(test_services::ShowsPage(sheet, &copyPage))
+        ASSERT_TRUE(Shows(&copyPage))
             << (wizard.boxes.empty() ? "" : wizard.boxes.back().text);
         ASSERT_TRUE(wizard.PumpUntil([&copyPage] { return copyPage.m_bCopyDone && !copyPage.m_bCopying; }, 20000));
         ASSERT_TRUE(copyPage.m_bCopyOK) << copyPage.m_strError;
         expectedLog.push_back(std::string(kind) == "APLY" ? "" : "Start FTP thread");
         if (expectedLog.back().empty())
             expectedLog.pop_back();
-        const std::string sent = sRecord ? wizard.ProgramDir() + "/ZELTO.BIN" : images + "/" + kind + ".BIN";
+        const std::string sent = sRecord ? wizard.ProgramDir() + kPathSeparatorString + "ZELTO.BIN" : Image(kind, ".BIN");
         expectedLog.insert(expectedLog.end(), {"Start PutFile() - " + sent, "End PutFile()", "FTP thread complete"});
         wizard.Press(WizardButton::Next);
     }
@@ -106,15 +110,12 @@ TEST_P(EndToEndTest, TheOperationRunsFromTheIntroPageToCompletion)
     wizard.Press(WizardButton::Next);  // Step 1: reboot the scale
     wizard.Press(WizardButton::Next);
     if (testMode) {
-        ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page2a));
-        CWnd* address = sheet.m_Page2a.GetDlgItem(IDC_SCALE_ADDRESS);
-        const char* fields[] = {"10", "87", "20", "5"};
-        for (int i = 0; i < 4; ++i)
-            test_services::IpAddressField(address, i)->setText(QString::fromLatin1(fields[i]));
+        ASSERT_TRUE(Shows(&sheet.m_Page2a));
+        wizard.SetAddressFields(&sheet.m_Page2a, IDC_SCALE_ADDRESS, {"10", "87", "20", "5"});
         wizard.Click(&sheet.m_Page2a, IDC_CHECK_CONNECTION);
         ASSERT_TRUE(wizard.PumpUntil([this] { return !sheet.m_Page2a.m_bChecking; }));
     } else {
-        ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page2));
+        ASSERT_TRUE(Shows(&sheet.m_Page2));
         wizard.Click(&sheet.m_Page2, IDC_CHECK_CONNECTION);
         ASSERT_TRUE(wizard.PumpUntil([this] { return !sheet.m_Page2.m_bChecking; }));
     }
@@ -127,16 +128,16 @@ TEST_P(EndToEndTest, TheOperationRunsFromTheIntroPageToCompletion)
         stored.push_back("d:\\boot.bin");
     }
     if (walk.mode == MODE_BIOS_FONT_APLY) {
-        ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page4aFont));
+        ASSERT_TRUE(Shows(&sheet.m_Page4aFont));
         wizard.Press(WizardButton::Next);
         SendFrom(&sheet.m_Page3Font, "FONT", walk.sRecord, sheet.m_Page4Font);
         stored.push_back("d:\\font.bin");
     }
-    ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page5));
+    ASSERT_TRUE(Shows(&sheet.m_Page5));
     SendFrom(&sheet.m_Page5, "APLY", walk.sRecord, sheet.m_Page6);
     stored.push_back("d:\\aply.bin");
 
-    ASSERT_TRUE(test_services::ShowsPage(sheet, &sheet.m_Page7));
+    ASSERT_TRUE(Shows(&sheet.m_Page7));
     EXPECT_NE(wizard.Text(&sheet.m_Page7, IDC_TITLE).find("Scale firmware update complete"), std::string::npos);
     wizard.Press(WizardButton::Finish);
     EXPECT_EQ(wizard.EndResult(), ID_WIZFINISH);

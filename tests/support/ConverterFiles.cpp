@@ -1,17 +1,17 @@
 #include "tests/support/ConverterFiles.h"
 
-#include <QTemporaryDir>
 #include <algorithm>
-#include <cstdlib>
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <sys/wait.h>
+#include <system_error>
+
+#include "common/PathSeparator.h"
 
 namespace converter_files {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -29,6 +29,7 @@ std::string ReadFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The mode is the file's permission bits; Windows keeps only whether the owner may write.
 void WriteFile(const std::string& path, const std::string& bytes, unsigned mode)
 {
     {
@@ -37,26 +38,22 @@ void WriteFile(const std::string& path, const std::string& bytes, unsigned mode)
         if (!out)
             throw std::runtime_error("cannot write " + path);
     }
-    ::chmod(path.c_str(), mode);
+    std::error_code ignored;
+    fs::permissions(path, static_cast<fs::perms>(mode), ignored);
 }
 
 bool Exists(const std::string& path)
 {
-    struct stat status {};
-    return ::lstat(path.c_str(), &status) == 0;
+    std::error_code ignored;
+    return fs::exists(fs::symlink_status(path, ignored));
 }
 
 std::vector<std::string> ListDirectory(const std::string& dir)
 {
     std::vector<std::string> names;
-    if (DIR* d = ::opendir(dir.c_str())) {
-        while (dirent* entry = ::readdir(d)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        }
-        ::closedir(d);
-    }
+    std::error_code error;
+    for (fs::directory_iterator entry(dir, error), end; !error && entry != end; entry.increment(error))
+        names.push_back(entry->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -70,40 +67,6 @@ std::string PatternBytes(std::size_t count, unsigned seed)
         b = static_cast<char>(state >> 24);
     }
     return bytes;
-}
-
-int RunIn(const std::string& dir, const std::string& commandLine)
-{
-    const std::string command = "cd '" + dir + "' && " + commandLine;
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress, const std::string& outputOptions)
-{
-    QTemporaryDir work;
-    const std::string dir = work.path().toStdString();
-    std::string command = "srec_cat";
-    for (std::size_t i = 0; i < chunks.size(); ++i) {
-        const std::string name = "chunk" + std::to_string(i) + ".bin";
-        WriteFile(dir + "/" + name, chunks[i].bytes);
-        command += " " + name + " -binary -offset " + std::to_string(chunks[i].address);
-    }
-    if (withStartAddress && !chunks.empty())
-        command += " -execution-start-address " + std::to_string(chunks.front().address);
-    command += " -o image.mot -motorola " + outputOptions;
-    // Left alone, srec_cat writes each record as narrow as its own address allows: S1 below 64 KiB
-    // and S2 above, in one file. These images are of one type, unless the options name a width.
-    if (outputOptions.find("-address-length") == std::string::npos) {
-        std::uint64_t end = 0;
-        for (const Chunk& chunk : chunks)
-            end = std::max<std::uint64_t>(end, chunk.address + chunk.bytes.size());
-        command += end <= 0x10000 ? " -address-length=2" : end <= 0x1000000 ? " -address-length=3" : " -address-length=4";
-    }
-    command += " 2>/dev/null";
-    if (RunIn(dir, command) != 0)
-        return std::string();
-    return ReadFile(dir + "/image.mot");
 }
 
 std::string SRecordLine(int type, std::uint32_t address, const std::string& data)
@@ -139,17 +102,14 @@ std::string ImageOf(const std::vector<Chunk>& chunks)
 
 void InstallConverters(const std::string& dir)
 {
+    // The build folder as the system spells it (under Wine a Z: path, written with '/').
+    const std::string buildFolder = fs::path(TARVEL_BINARY_DIR).make_preferred().string();
     for (const char* name : {"ConvertBoot.bat", "ConvertFont.bat", "ConvertAply.bat", "SRECORD.EXE", "CNVS.EXE"}) {
-        const std::string from = std::string(TARVEL_BINARY_DIR) + "/" + name;
+        const std::string from = buildFolder + kPathSeparatorString + name;
         if (!Exists(from))
             throw std::runtime_error("not built: " + from);
-        WriteFile(dir + "/" + name, ReadFile(from), 0755);
+        WriteFile(dir + kPathSeparatorString + name, ReadFile(from), 0755);
     }
-}
-
-void WriteScript(const std::string& path, const std::string& body)
-{
-    WriteFile(path, "#!/bin/sh\n" + body + "\n", 0755);
 }
 
 }  // namespace converter_files

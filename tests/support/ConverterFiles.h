@@ -1,5 +1,8 @@
 // Files for the conversion tests: S-record images made by SRecord's srec_cat from known bytes, the
 // real conversion programs of the build folder, and stand-in converters that leave a chosen output.
+// The file operations and the S-record lines are the same for both backends (ConverterFiles.cpp);
+// each backend makes the images its own way (qt/ConverterFiles.cpp over srec_cat, and
+// win32/ConverterFiles.cpp, where a test program cannot start srec_cat, writes srec_cat's text itself).
 #pragma once
 
 #include <cstdint>
@@ -26,7 +29,9 @@ struct Chunk {
 // data records all of one type, the narrowest that the highest address allows unless outputOptions
 // give an -address-length, a count record, and a termination record only for an image with an
 // execution start address. outputOptions are further srec_cat output options, such as
-// "-address-length=4" or "-disable=header".
+// "-address-length=4" or "-disable=header". On Windows the same text is written without srec_cat
+// (its header, 32 data bytes a record from each chunk's start, LF line ends), for chunks that neither
+// touch nor overlap; of the options only those two are known there, others give an empty text.
 std::string MakeSRecords(const std::vector<Chunk>& chunks, bool withStartAddress = true,
                          const std::string& outputOptions = std::string());
 // One S-record line (without line end) of the given type, address and data bytes, with its byte count
@@ -35,11 +40,13 @@ std::string SRecordLine(int type, std::uint32_t address, const std::string& data
 // The binary image the chunks make: from the lowest address to the highest byte, gaps 0xFF.
 std::string ImageOf(const std::vector<Chunk>& chunks);
 
-// Copies the five conversion programs from the build folder into dir, run bits and all.
+// Copies the five conversion programs of the build folder (the Windows ones in a Windows build) into
+// dir, run bits and all.
 void InstallConverters(const std::string& dir);
+
+// Linux only, over the POSIX shell:
 // A stand-in for a batch file: a shell script with the given body (its arguments are "$1" "$2").
 void WriteScript(const std::string& path, const std::string& body);
-
 // Runs a shell command line in dir; its exit status.
 int RunIn(const std::string& dir, const std::string& commandLine);
 

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "common/PathSeparator.h"
 #include "common/ProgramDirectory.h"
 #include "firmware_files/ZeltoSelectPage.h"
-#include "platform/sys/Process.h"
 #include "platform/sys/StringRes.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/FileDialog.h"
@@ -16,7 +17,6 @@
 #include "resources/ResourceIds.h"
 #include "tests/support/ConverterFiles.h"
 #include "tests/support/WizardHarness.h"
-#include "tests/support/qt/WidgetAccess.h"
 #include "transfer/ZeltoCopyPage.h"
 
 using namespace converter_files;
@@ -69,8 +69,10 @@ protected:
         m_wizard.reset();
         m_wizard = std::make_unique<WizardHarness>(programName);
         m_dir = ProgramDirectory();
-        m_images = m_wizard->ProgramDir() + "/images";
-        ASSERT_EQ(RunIn(m_wizard->ProgramDir(), "mkdir -p images '" + m_dir + "'"), 0);
+        m_images = m_wizard->ProgramDir() + kPathSeparatorString + "images";
+        std::filesystem::create_directories(m_images);
+        std::filesystem::create_directories(m_dir);
+        ASSERT_TRUE(std::filesystem::is_directory(m_images) && std::filesystem::is_directory(m_dir));
         // Nothing here may reach a scale: the copy pages keep their last result and would send
         // only to loopback.
         std::strcpy(g_szScaleAddress, "127.0.0.1");
@@ -97,6 +99,10 @@ protected:
         m_wizard->Click(&Page(), IDC_SELECT);
     }
 
+    // A path in the program directory and in the images' folder.
+    std::string InProgramDir(const std::string& name) const { return m_dir + kPathSeparatorString + name; }
+    std::string Image(const std::string& name) const { return m_images + kPathSeparatorString + name; }
+
     // A real S-record image under the given file name; returns its binary.
     std::string WriteMot(const std::string& path)
     {
@@ -112,12 +118,14 @@ protected:
 
 TEST_P(SelectionPageTest, ShowsTheDefaultImageShortenedInTheTitleFont)
 {
-    Open("Service Tools/Scale Firmware Wizard/TarvelWiz");
-    const std::string defaultFile = m_dir + "/" + GetParam().title + ".BIN";
+    Open(std::string("Service Tools") + kPathSeparatorString + "Scale Firmware Wizard" + kPathSeparatorString +
+         "TarvelWiz");
+    const std::string defaultFile = InProgramDir(GetParam().title + std::string(".BIN"));
     ASSERT_GT(defaultFile.size(), 40u);
     Enter();
     EXPECT_EQ(Chosen(), defaultFile);
-    EXPECT_EQ(Shown(), defaultFile.substr(0, 40 - 9 - 3) + ".../" + GetParam().title + ".BIN");
+    EXPECT_EQ(Shown(),
+              defaultFile.substr(0, 40 - 9 - 3) + "..." + kPathSeparatorString + GetParam().title + ".BIN");
     EXPECT_TRUE(m_wizard->Enabled(WizardButton::Back));
     EXPECT_TRUE(m_wizard->Enabled(WizardButton::Next));
     EXPECT_FALSE(m_wizard->Shown(WizardButton::Finish));
@@ -131,8 +139,8 @@ TEST_P(SelectionPageTest, NextSendsABinaryImageFromWhereItLies)
     Enter();
     m_wizard->Press(WizardButton::Next);
     EXPECT_EQ(m_wizard->Active(), GetParam().nextIndex);
-    EXPECT_EQ(Sheet().m_strUploadFile, m_dir + "/" + GetParam().title + ".BIN");
-    EXPECT_FALSE(Exists(m_dir + "/ZELTO.BIN")) << "nothing converted";
+    EXPECT_EQ(Sheet().m_strUploadFile, InProgramDir(GetParam().title + std::string(".BIN")));
+    EXPECT_FALSE(Exists(InProgramDir("ZELTO.BIN"))) << "nothing converted";
     EXPECT_TRUE(m_wizard->boxes.empty());
 }
 
@@ -140,7 +148,7 @@ TEST_P(SelectionPageTest, LowerCaseMotUnderTheBinaryFilterIsConvertedOnNext)
 {
     InstallConverters(m_dir);
     const std::string previous = Chosen();
-    const std::string chosen = m_images + "/" + Lower(GetParam().title) + ".mot";
+    const std::string chosen = Image(Lower(GetParam().title) + ".mot");
     const std::string image = WriteMot(chosen);
     Enter();
     Select(chosen, 1);
@@ -155,34 +163,34 @@ TEST_P(SelectionPageTest, LowerCaseMotUnderTheBinaryFilterIsConvertedOnNext)
 
     EXPECT_EQ(Chosen(), chosen);
     EXPECT_TRUE(Page().m_bMotFile);
-    const std::string name = chosen.substr(chosen.rfind('/'));
+    const std::string name = chosen.substr(chosen.rfind(kPathSeparator));
     EXPECT_EQ(Shown(), chosen.size() <= 40 ? chosen : chosen.substr(0, 40 - name.size() - 3) + "..." + name);
     EXPECT_TRUE(m_wizard->boxes.empty());
 
     m_wizard->Press(WizardButton::Next);
     EXPECT_EQ(m_wizard->Active(), GetParam().nextIndex);
-    EXPECT_EQ(Sheet().m_strUploadFile, m_dir + "/ZELTO.BIN");
-    EXPECT_TRUE(ReadFile(m_dir + "/ZELTO.BIN") == image);
-    EXPECT_EQ(test_services::CurrentCursorId(), IDC_ARROW);
+    EXPECT_EQ(Sheet().m_strUploadFile, InProgramDir("ZELTO.BIN"));
+    EXPECT_TRUE(ReadFile(InProgramDir("ZELTO.BIN")) == image);
+    EXPECT_EQ(m_wizard->CursorId(), IDC_ARROW);
 }
 
 TEST_P(SelectionPageTest, BinNameUnderTheMotorolaFilterIsConverted)
 {
     InstallConverters(m_dir);
-    const std::string chosen = m_images + "/" + GetParam().title + ".BIN";
+    const std::string chosen = Image(GetParam().title + std::string(".BIN"));
     const std::string image = WriteMot(chosen);
     Enter();
     Select(chosen, 2);
     EXPECT_TRUE(Page().m_bMotFile);
     m_wizard->Press(WizardButton::Next);
     EXPECT_EQ(m_wizard->Active(), GetParam().nextIndex);
-    EXPECT_TRUE(ReadFile(m_dir + "/ZELTO.BIN") == image);
+    EXPECT_TRUE(ReadFile(InProgramDir("ZELTO.BIN")) == image);
 }
 
 TEST_P(SelectionPageTest, AnyOtherExtensionIsBinaryAndNoneTakesTheDefault)
 {
     Enter();
-    const std::string text = m_images + "/" + GetParam().title + ".TXT";
+    const std::string text = Image(GetParam().title + std::string(".TXT"));
     Select(text, 1);
     EXPECT_EQ(Chosen(), text);
     EXPECT_FALSE(Page().m_bMotFile);
@@ -191,22 +199,22 @@ TEST_P(SelectionPageTest, AnyOtherExtensionIsBinaryAndNoneTakesTheDefault)
 
     // A name typed without an extension gets the dialog's default one, "mot".
     Enter();
-    Select(m_images + "/" + GetParam().title, 1);
-    EXPECT_EQ(Chosen(), m_images + "/" + GetParam().title + ".mot");
+    Select(Image(GetParam().title), 1);
+    EXPECT_EQ(Chosen(), Image(GetParam().title + std::string(".mot")));
     EXPECT_TRUE(Page().m_bMotFile);
 }
 
 TEST_P(SelectionPageTest, WrongNameKeepsThePreviousChoice)
 {
     Enter();
-    const std::string chosen = m_images + "/" + GetParam().title + ".MOT";
+    const std::string chosen = Image(GetParam().title + std::string(".MOT"));
     Select(chosen, 2);
     ASSERT_TRUE(Page().m_bMotFile);
     const std::string shown = Shown();
 
     for (const std::string& wrong : {std::string(GetParam().title) + "1.BIN", std::string(GetParam().otherKindsFile)}) {
         m_wizard->boxes.clear();
-        Select(m_images + "/" + wrong, 1);
+        Select(Image(wrong), 1);
         ASSERT_EQ(m_wizard->boxes.size(), 1u) << wrong;
         EXPECT_EQ(m_wizard->boxes[0].text, LoadString(GetParam().nIDWrongName));
         EXPECT_EQ(Chosen(), chosen);
@@ -218,13 +226,13 @@ TEST_P(SelectionPageTest, WrongNameKeepsThePreviousChoice)
 TEST_P(SelectionPageTest, CancelledDialogOrMissingFolderChangesNothing)
 {
     Enter();
-    const std::string chosen = m_images + "/" + GetParam().title + ".MOT";
+    const std::string chosen = Image(GetParam().title + std::string(".MOT"));
     Select(chosen, 1);
     ASSERT_TRUE(Page().m_bMotFile);
 
     test_services::SetNextFileDialogCancel();
     m_wizard->Click(&Page(), IDC_SELECT);
-    Select(m_images + "/no such folder/" + GetParam().title + ".BIN", 1);
+    Select(Image("no such folder") + kPathSeparatorString + GetParam().title + ".BIN", 1);
     EXPECT_EQ(Chosen(), chosen);
     EXPECT_TRUE(Page().m_bMotFile);
     EXPECT_TRUE(m_wizard->boxes.empty());
@@ -233,26 +241,27 @@ TEST_P(SelectionPageTest, CancelledDialogOrMissingFolderChangesNothing)
 TEST_P(SelectionPageTest, FailedConversionKeepsThePage)
 {
     Enter();
-    Select(m_images + "/" + GetParam().title + ".MOT", 2);  // and no converters beside the program
+    Select(Image(GetParam().title + std::string(".MOT")), 2);  // and no converters beside the program
     m_wizard->Press(WizardButton::Next);
     EXPECT_EQ(m_wizard->Active(), GetParam().index);
     ASSERT_EQ(m_wizard->boxes.size(), 1u);
     EXPECT_EQ(m_wizard->boxes[0].text, LoadString(IDS_CONVERTER_MISSING));
 
     // A work file that cannot be deleted is named, and the page stays with the directory unchanged.
-    char before[4096];
-    ASSERT_NE(_getcwd(before, sizeof before), nullptr);
+    // Read without the platform's _getcwd, whose declaration the C run-time's own meets in a
+    // Windows test (GoogleTest includes <direct.h>).
+    const std::filesystem::path before = std::filesystem::current_path();
     InstallConverters(m_dir);
-    ASSERT_EQ(RunIn(m_dir, "mkdir ZELTO.BIN && touch ZELTO.BIN/keep"), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(InProgramDir("ZELTO.BIN")));
+    WriteFile(InProgramDir("ZELTO.BIN") + kPathSeparatorString + "keep", "");
     m_wizard->boxes.clear();
     m_wizard->Press(WizardButton::Next);
     EXPECT_EQ(m_wizard->Active(), GetParam().index);
     ASSERT_EQ(m_wizard->boxes.size(), 1u);
-    EXPECT_NE(m_wizard->boxes[0].text.find("Cannot delete the old work file " + m_dir + "/ZELTO.BIN."), std::string::npos);
-    char after[4096];
-    ASSERT_NE(_getcwd(after, sizeof after), nullptr);
-    EXPECT_STREQ(after, before);
-    EXPECT_EQ(test_services::CurrentCursorId(), IDC_ARROW);
+    EXPECT_NE(m_wizard->boxes[0].text.find("Cannot delete the old work file " + InProgramDir("ZELTO.BIN") + "."),
+              std::string::npos);
+    EXPECT_EQ(std::filesystem::current_path(), before);
+    EXPECT_EQ(m_wizard->CursorId(), IDC_ARROW);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, SelectionPageTest, ::testing::ValuesIn(kPages),
